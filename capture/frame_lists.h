@@ -1,0 +1,81 @@
+#pragma once
+// The four frame lists of a loaded capture. Lines are views into one text
+// store that the lists share: the satellite's and the time-stamp lines are the
+// same text as their line among all frames, and an unescaped line that needed
+// no change is the same text as its escaped one.
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string_view>
+#include <vector>
+
+namespace capture {
+
+// Append-only storage for line text; what it hands out stays put until clear().
+class TextStore {
+ public:
+  // Room for `size` characters, contiguous.
+  char* allocate(std::size_t size);
+  // Gives back the unused tail of the most recent allocation.
+  void shrink_last(char* end_of_used) noexcept;
+  // A copy of `text` that lives as long as the store.
+  std::string_view keep(std::string_view text);
+  void clear() noexcept;
+
+ private:
+  struct Block {
+    std::unique_ptr<char[]> data;
+    std::size_t size = 0;
+  };
+  std::vector<Block> blocks_;
+  char* cursor_ = nullptr;
+  char* limit_ = nullptr;
+};
+
+// An ordered list of hex-text lines, only ever appended to.
+class LineList {
+ public:
+  std::size_t size() const noexcept { return lines_.size(); }
+  bool empty() const noexcept { return lines_.empty(); }
+
+  // Entry `index` counted from 0; an index at or past the end gives an empty line.
+  std::string_view operator[](std::size_t index) const noexcept {
+    return index < lines_.size() ? lines_[index] : std::string_view{};
+  }
+  // Line k counted from 1; outside 1..size() it is empty.
+  std::string_view line(std::int64_t k) const noexcept {
+    return k >= 1 ? (*this)[static_cast<std::size_t>(k - 1)] : std::string_view{};
+  }
+
+  // The text must live as long as the list's contents (a TextStore, or a literal).
+  void append(std::string_view text) { lines_.push_back(text); }
+  void reserve(std::size_t count) { lines_.reserve(count); }
+  void clear() noexcept { lines_.clear(); }
+
+  auto begin() const noexcept { return lines_.begin(); }
+  auto end() const noexcept { return lines_.end(); }
+
+ private:
+  std::vector<std::string_view> lines_;
+};
+
+struct FrameLists {
+  LineList Memo1;  // every frame, as stored
+  LineList Memo2;  // the satellite's frames, as stored (escaped)
+  LineList Memo3;  // the satellite's frames, unescaped
+  LineList Memo4;  // the reception time-stamp frames, as stored
+  std::int32_t frame_count = 0;
+  TextStore text;  // behind every line of the four lists
+
+  FrameLists() = default;
+  FrameLists(const FrameLists&) = delete;
+  FrameLists& operator=(const FrameLists&) = delete;
+  FrameLists(FrameLists&&) noexcept = default;
+  FrameLists& operator=(FrameLists&&) noexcept = default;
+
+  // Empties the four lists and sets frame_count to 0, as before each load.
+  void clear() noexcept;
+};
+
+}  // namespace capture
