@@ -3,6 +3,9 @@
 // writing, a watchdog that turns a hang into a failure, and capture bytes.
 
 #include <gtest/gtest.h>
+#include <sched.h>
+#include <sys/mount.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
@@ -59,6 +62,26 @@ inline void write_file(const std::string& path, const Bytes& bytes, bool append 
 inline std::string read_file(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Runs `work` in a child process with a mount namespace of its own, where it
+// may mount file systems that nobody else sees and that vanish with it.
+// Gives work's result (0 to 125), or kNoNamespace when the system allows no
+// such namespace.
+inline constexpr int kNoNamespace = 126;
+template <typename Work>
+int in_private_mounts(Work work) {
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::unshare(CLONE_NEWNS) != 0 ||
+        ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0) {
+      ::_exit(kNoNamespace);
+    }
+    ::_exit(work());
+  }
+  int status = 0;
+  ::waitpid(child, &status, 0);
+  return WIFEXITED(status) ? WEXITSTATUS(status) : 127;
 }
 
 // Runs `work` on its own thread and waits at most `limit`. When it has not
