@@ -262,7 +262,7 @@ TEST(HostileCaptureTest, FrameOfSeveralMegabytesIsKeptWhole) {
 }
 
 TEST(HostileCaptureTest, HundredsOfThousandsOfFramesAreAllKept) {
-  constexpr int kBeacons = 250000;
+  constexpr int kBeacons = 200000;
   Bytes bytes;
   bytes.reserve(kBeacons * 90);
   for (int i = 0; i < kBeacons; ++i) {
