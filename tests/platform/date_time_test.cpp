@@ -107,11 +107,38 @@ TEST(DateTimeText, FillsEveryFieldAStrftimeFormatMayUse) {
             "Sun 02/07/06 06:28:15 AM");
 }
 
+// Selects a locale for LC_TIME, building it from the system's locale sources
+// into a private folder when it is not installed.
+bool select_time_locale(const std::string& source, const std::string& charset) {
+  const std::string name = source + "." + charset;
+  if (std::setlocale(LC_TIME, name.c_str()) != nullptr) return true;
+  const std::string folder = testing::TempDir() + "tapir-locales";
+  const std::string command = "mkdir -p '" + folder + "' && env -u LOCPATH localedef -i " + source + " -f " + charset +
+                              " '" + folder + "/" + name + "' >/dev/null 2>&1";
+  if (std::system(command.c_str()) != 0) return false;
+  setenv("LOCPATH", folder.c_str(), 1);
+  return std::setlocale(LC_TIME, name.c_str()) != nullptr;
+}
+
 TEST(DateTimeText, UsesTheFormatsOfAnotherLocale) {
-  if (std::setlocale(LC_TIME, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no de_DE.UTF-8 locale";
-  EXPECT_EQ(date_time_text(unix_to_day_count(1615871392)), "16.03.2021 05:09:52");
-  EXPECT_EQ(date_time_text(unix_to_day_count(0)), "01.01.1970");
+  const struct {
+    const char* source;
+    const char* at_time;
+    const char* at_midnight;
+  } cases[] = {
+      {"de_DE", "16.03.2021 05:09:52", "01.01.1970"},
+      {"en_US", "03/16/2021 05:09:52 AM", "01/01/1970"},
+  };
+  for (const auto& c : cases) {
+    if (!select_time_locale(c.source, "UTF-8")) {
+      std::setlocale(LC_TIME, "C");
+      GTEST_SKIP() << "no " << c.source << " locale and none could be built";
+    }
+    EXPECT_EQ(date_time_text(unix_to_day_count(1615871392)), c.at_time) << c.source;
+    EXPECT_EQ(date_time_text(unix_to_day_count(0)), c.at_midnight) << c.source;
+  }
   std::setlocale(LC_TIME, "C");
+  EXPECT_EQ(date_time_text(unix_to_day_count(0)), "1/1/70");
 }
 
 }  // namespace
