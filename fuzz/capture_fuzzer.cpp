@@ -78,13 +78,32 @@ class MemoryCapture {
   int fd_;
 };
 
-const std::filesystem::path& export_dir() {
-  static const std::filesystem::path dir = [] {
-    std::string tmpl = (std::filesystem::temp_directory_path() / "tapir-fuzz-XXXXXX").string();
+// A private directory for the exports, removed when the fuzzer exits.
+class ExportDir {
+ public:
+  ExportDir() {
+    // Memory-backed when the host has it: the export syncs to disk on every run.
+    std::error_code no_shm;
+    const auto base = std::filesystem::is_directory("/dev/shm", no_shm)
+                          ? std::filesystem::path("/dev/shm")
+                          : std::filesystem::temp_directory_path();
+    std::string tmpl = (base / "tapir-fuzz-XXXXXX").string();
     check(::mkdtemp(tmpl.data()) != nullptr, "mkdtemp");
-    return std::filesystem::path(tmpl);
-  }();
-  return dir;
+    path_ = tmpl;
+  }
+  ~ExportDir() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::filesystem::path& path() const { return path_; }
+
+ private:
+  std::filesystem::path path_;
+};
+
+const std::filesystem::path& export_dir() {
+  static const ExportDir dir;
+  return dir.path();
 }
 
 std::string read_whole(const std::filesystem::path& path) {

@@ -6,6 +6,8 @@
 #include <sys/mount.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <string>
 #include <vector>
 
@@ -96,6 +98,43 @@ TEST(HostileExportTest, FullDiskKeepsThePreviousFile) {
     if (::mount("tapir-full", dir.c_str(), "tmpfs", 0, "size=256k") != 0) return int{kNoNamespace};
     return export_fails_cleanly(dir, lists, platform::io_code::disk_full, [] { return true; });
   }));
+}
+
+// A disk with room for `room` bytes, taken a few at a time.
+platform::WriteBytes disk_with_room(std::size_t room) {
+  return [room](int fd, const void* data, std::size_t size) mutable -> ssize_t {
+    if (room == 0) {
+      errno = ENOSPC;
+      return -1;
+    }
+    const std::size_t n = std::min({size, room, std::size_t{4093}});
+    room -= n;
+    return ::write(fd, data, n);
+  };
+}
+
+// The disk fills at the first byte, at the second, or at the very last one,
+// when every line is already written and only the final flush is left.
+TEST(HostileExportTest, DiskFullAtAnyByteKeepsThePreviousFile) {
+  capture::FrameLists lists;
+  fill(lists, 3000, 40);
+  const std::size_t whole = 3000 * (3 * 40 + 2);
+  for (const std::size_t room : {std::size_t{0}, std::size_t{1}, whole - 1, whole}) {
+    SCOPED_TRACE(room);
+    ScratchDir scratch;
+    const std::string target = scratch.file("capture.HEX");
+    write_file(target, Bytes(kPrevious.begin(), kPrevious.end()));
+    try {
+      capture::write_hex_file(target, lists.Memo3, lists.frame_count, disk_with_room(room));
+      EXPECT_EQ(room, whole) << "a full disk went unnoticed";
+      EXPECT_EQ(read_file(target).size(), whole);
+    } catch (const platform::IoError& error) {
+      EXPECT_LT(room, whole);
+      EXPECT_EQ(error.code(), platform::io_code::disk_full);
+      EXPECT_EQ(read_file(target), kPrevious);
+    }
+    EXPECT_EQ(scratch.entries(), std::vector<std::string>{"capture.HEX"});
+  }
 }
 
 TEST(HostileExportTest, ReadOnlyDirectoryKeepsThePreviousFile) {
