@@ -79,6 +79,7 @@ Bytes beacon_frame(std::uint8_t seed) {
 TEST(HostileCaptureTest, NamesThatAreNoCaptureGiveTheirIoError) {
   ScratchDir dir;
   write_file(dir.file("plain"), {0xC0, 0x00, 0xC0});
+  std::filesystem::create_symlink(dir.file("loop.kss"), dir.file("loop.kss"));
   const struct {
     std::string path;
     int code;
@@ -86,6 +87,8 @@ TEST(HostileCaptureTest, NamesThatAreNoCaptureGiveTheirIoError) {
       {dir.file("no such capture.kss"), platform::io_code::file_not_found},
       {"", platform::io_code::file_not_found},
       {dir.file("plain") + "/below a file.kss", platform::io_code::invalid_filename},
+      {dir.file("loop.kss"), platform::io_code::invalid_filename},
+      {dir.file(std::string(300, 'n') + ".kss"), platform::io_code::invalid_filename},
   };
   for (const auto& c : cases) {
     const Load got = load(c.path);
