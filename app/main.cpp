@@ -9,7 +9,6 @@
 
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
-  ui::set_application_icon();
   platform::QtExceptionBox exception_box(platform::application_title(argc > 0 ? argv[0] : "tapir1-decoder"));
   platform::QtOpenDialog open_dialog;
 

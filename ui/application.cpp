@@ -9,6 +9,7 @@ Windows::Windows(platform::OpenDialog& open_dialog, platform::ExceptionBox& exce
     : Form1(std::make_unique<TForm1>(open_dialog, exception_box)),
       Form2(std::make_unique<TForm2>()),
       Form3(std::make_unique<TForm3>()) {
+  set_application_icon();
   Form1->set_secondary_windows(Form2.get(), Form3.get());
 }
 

@@ -19,8 +19,9 @@ QApplication& application() {
   static int argc = 1;
   static char name[] = "toolkit_test";
   static char* argv[] = {name, nullptr};
-  static QApplication app(argc, argv);
-  return app;
+  // Never destroyed: Qt's own statics may already be gone when the program ends.
+  static auto* app = new QApplication(argc, argv);
+  return *app;
 }
 
 TEST(ExceptionBox, AddsAFullStopAfterCharactersAboveIt) {

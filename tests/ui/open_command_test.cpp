@@ -1,0 +1,192 @@
+// The outcomes of "Open .KSS file": what the main window shows, the menu
+// item "Write .HEX file", the frame lists and the .HEX path.
+
+#include <QWidget>
+#include <optional>
+#include <set>
+#include <vector>
+
+#include "tests/ui/window_fixture.h"
+#include "ui/load_texts.h"
+
+namespace tests {
+namespace {
+
+// Every control whose visibility the Open command or the decoding sets.
+const std::vector<std::string> kControls = {
+    "Edit1",   "Image1",  "UpDown1", "Label1",  "Label2",  "Label3",  "Label4",  "Label5",
+    "Label6",  "Label7",  "Label8",  "Label9",  "Label10", "Label11", "Label12", "Label13",
+    "Label14", "Label15", "Label16", "Label17", "Label18", "Label20", "Bevel1",  "Bevel2",
+};
+// The labels only the decoding shows.
+const std::set<std::string> kDecodedOnly = {"Label3",  "Label10", "Label11", "Label12",
+                                            "Label15", "Label16", "Label17", "Label18"};
+const std::set<std::string> kFrameControls = {"Label13", "Label14", "Label20", "Bevel1", "Bevel2"};
+
+std::set<std::string> with(std::set<std::string> a, const std::set<std::string>& b) {
+  a.insert(b.begin(), b.end());
+  return a;
+}
+
+enum class File { Cancel, Empty, NoSatellite, OneFrame, ThreeFrames, CutShort, Missing };
+
+struct Outcome {
+  const char* name;
+  bool after_load;  // a capture of three beacons was loaded before
+  File file;
+  std::set<std::string> visible;  // of kControls; the others are hidden
+  bool write_hex_enabled;
+  std::optional<std::string> label5;  // none: not looked at
+  std::optional<std::string> label4;
+  std::vector<std::size_t> memo_sizes;  // Memo1 to Memo4
+  std::int32_t frame_count;
+  const char* hex_name;  // in the start folder; "" for none
+  std::vector<std::string> messages;
+  bool decodes;  // the first frame is decoded (labels checked elsewhere)
+};
+
+// Controls that step 4 of the command shows before the file is read.
+const std::set<std::string> kShownBeforeReading = {"Edit1",   "UpDown1", "Label1", "Label4", "Label5",
+                                                    "Label6",  "Label7",  "Label8", "Label9", "Label20",
+                                                    "Label13", "Label14", "Bevel1", "Bevel2"};
+const std::set<std::string> kFrameShown = with({"Edit1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"},
+                                               kFrameControls);
+
+const Outcome kOutcomes[] = {
+    {"cancelled before any load", false, File::Cancel, {"Edit1", "Image1"}, false, "Label5", "label4",
+     {0, 0, 0, 1}, 0, "", {}, false},
+    {"cancelled after a load", true, File::Cancel, with({"Edit1", "Image1"}, kFrameControls), true, {}, {},
+     {3, 3, 3, 0}, 3, "prior.HEX", {}, false},
+    {"empty file", true, File::Empty, with({"Edit1", "Label5"}, kFrameControls), false, "<path>   is not a valid file !",
+     {}, {0, 0, 0, 0}, 0, "empty.HEX", {}, false},
+    {"no frame of the satellite", false, File::NoSatellite, with({"Edit1", "Label5"}, kFrameControls), false,
+     std::string(ui::kNotFromSatelliteCaption), "0", {3, 0, 0, 1}, 0, "others.HEX", {}, false},
+    {"one frame", false, File::OneFrame, kFrameShown, true, "from:  TAPIR1     to:  CQ    ",
+     " This file contains  1  frame", {2, 1, 1, 1}, 1, "one.HEX", {}, true},
+    {"several frames", false, File::ThreeFrames, with(kFrameShown, {"UpDown1", "Label2", "Label1"}), true,
+     "from:  TAPIR1     to:  CQ    ", " This file contains  3  frames", {3, 3, 3, 0}, 3, "three.HEX", {}, true},
+    {"capture cut short", false, File::CutShort, with(kShownBeforeReading, {"Image1"}), true, "Label5", "2",
+     {3, 2, 2, 1}, 2, "cut.HEX", {"Read beyond end of file."}, false},
+    {"file that cannot be opened", true, File::Missing, with(kShownBeforeReading, {"Image1"}), true, {},
+     " This file contains  3  frames", {3, 3, 3, 0}, 3, "prior.HEX", {"File not found."}, false},
+};
+
+class OpenCommand : public WindowTest {
+ protected:
+  std::string file_for(File file) {
+    switch (file) {
+      case File::Cancel: return {};
+      case File::Empty: return capture("empty.kss", {});
+      case File::NoSatellite: return capture("others.kss", kiss(other_frame()) + time_stamp(1000) + kiss(other_frame()));
+      case File::OneFrame: return capture("one.kss", time_stamp(1615871392999) + kiss(beacon_frame({})));
+      case File::ThreeFrames: return capture("three.kss", beacons(3));
+      case File::CutShort:
+        return capture("cut.kss", beacons(1) + time_stamp(1000) + beacons(1) + Bytes{0xC0, 0x00, 0xA8, 0x82});
+      case File::Missing: return missing("gone.kss");
+    }
+    return {};
+  }
+};
+
+TEST_F(OpenCommand, Outcomes) {
+  for (const Outcome& c : kOutcomes) {
+    SCOPED_TRACE(c.name);
+    TearDown();
+    SetUp();
+    std::string prior;
+    if (c.after_load) {
+      prior = capture("prior.kss", beacons(3));
+      open(prior);
+    }
+    box.shown.clear();
+    const std::string path = file_for(c.file);
+    if (c.file == File::Cancel) {
+      open_cancelled();
+    } else {
+      open(path);
+    }
+
+    for (const std::string& name : kControls) {
+      if (c.decodes && kDecodedOnly.count(name)) continue;
+      const auto* control = form().findChild<QWidget*>(QString::fromStdString(name));
+      ASSERT_NE(control, nullptr) << name;
+      EXPECT_EQ(control->isVisible(), c.visible.count(name) == 1) << name;
+    }
+    EXPECT_EQ(form().Writehexfile1->isEnabled(), c.write_hex_enabled);
+    const std::string shown_path = c.file == File::Cancel ? prior : path;
+    EXPECT_EQ(edit1(), shown_path);
+    if (c.label5) {
+      std::string expected = *c.label5;
+      if (const auto at = expected.find("<path>"); at != std::string::npos) expected.replace(at, 6, path);
+      EXPECT_EQ(text(form().Label5), expected);
+    }
+    if (c.label4) {
+      EXPECT_EQ(text(form().Label4), *c.label4);
+    }
+    if (c.file != File::Cancel) {
+      EXPECT_EQ(text(form().Label20), "");
+    }
+    const auto& memos = form().memos;
+    EXPECT_EQ((std::vector<std::size_t>{memos.Memo1.size(), memos.Memo2.size(), memos.Memo3.size(),
+                                        memos.Memo4.size()}),
+              c.memo_sizes);
+    EXPECT_EQ(form().frame_count, c.frame_count);
+    EXPECT_EQ(form().hex_path, *c.hex_name ? (start_dir() / c.hex_name).string() : std::string{});
+    if (!c.decodes || telemetry_ready()) {
+      EXPECT_EQ(box.shown, c.messages);
+    }
+    if (c.decodes) {
+      EXPECT_EQ(form().frame_no, 1);
+      EXPECT_EQ(text(form().Label1), "1");
+    }
+  }
+}
+
+TEST_F(OpenCommand, DialogAsksForKissFilesAndOpensWithTheLastChoice) {
+  const std::string first = capture("pass.kss", beacons(2));
+  open(first);
+  open_cancelled();
+  ASSERT_EQ(dialog.runs, 2);
+  EXPECT_EQ(dialog.filter, "Kiss files (*.kss)|*.KSS;*.kss");
+  EXPECT_EQ(dialog.opened_with[1].toStdString(), first);
+  EXPECT_EQ(dialog.file_name.toStdString(), first);  // kept on cancel
+}
+
+TEST_F(OpenCommand, CutShortCaptureKeepsItsCompleteFramesUnescaped) {
+  Beacon with_fend;
+  with_fend.message = "A\xC0" "B";  // stored escaped as DB DC
+  open(capture("cut.kss", kiss(beacon_frame(with_fend)) + Bytes{0xC0, 0x00, 0x01}));
+  EXPECT_EQ(box.shown, std::vector<std::string>{"Read beyond end of file."});
+  ASSERT_EQ(form().memos.Memo3.size(), 1u);
+  EXPECT_NE(form().memos.Memo2.line(1), form().memos.Memo3.line(1));
+  EXPECT_NE(form().memos.Memo3.line(1).find("41 C0 42 "), std::string_view::npos);
+}
+
+TEST_F(OpenCommand, SecondLoadAfterAFailedOneStartsFromClearedLists) {
+  open(capture("cut.kss", beacons(2) + Bytes{0xC0}));
+  open(capture("others.kss", kiss(other_frame())));
+  EXPECT_EQ(form().memos.Memo1.size(), 1u);
+  EXPECT_EQ(form().memos.Memo3.size(), 0u);
+  EXPECT_EQ(form().frame_count, 0);
+}
+
+// Needs the telemetry decoding.
+TEST_F(OpenCommand, ShowsTheFirstFrameDecoded) {
+  SKIP_WITHOUT_TELEMETRY();
+  open(capture("one.kss", time_stamp(1615871392999) + kiss(beacon_frame({}))));
+  EXPECT_TRUE(box.shown.empty());
+  for (const platform::Label* label : {form().Label3, form().Label10, form().Label11, form().Label12,
+                                       form().Label15, form().Label16, form().Label17, form().Label18}) {
+    EXPECT_TRUE(label->isVisible()) << label->objectName().toStdString();
+  }
+  EXPECT_EQ(text(form().Label6), " Message: HELLO");
+  EXPECT_EQ(text(form().Label10), " Mode: NOMINAL ");
+  EXPECT_EQ(text(form().Label11), " Boot counter: 7");
+  EXPECT_EQ(text(form().Label15), "dest_ssid: 60");
+  EXPECT_EQ(text(form().Label18), "pid: F0");
+  EXPECT_EQ(text(form().Label20).rfind("RX date: ", 0), 0u);
+  EXPECT_EQ(form().Label9->caption(), QString::fromUtf8(" Temperature: 23.5 \u00B0C"));
+}
+
+}  // namespace
+}  // namespace tests
