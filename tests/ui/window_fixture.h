@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 
 #include <unistd.h>
@@ -18,7 +17,6 @@
 #include "platform/toolkit/fakes.h"
 #include "platform/toolkit/label.h"
 #include "platform/toolkit/up_down.h"
-#include "telemetry/decode.h"
 #include "tests/ui/capture_files.h"
 #include "ui/application.h"
 
@@ -32,20 +30,6 @@ inline QApplication& application() {
   static auto* app = new QApplication(argc, argv);
   return *app;
 }
-
-// Whether this build has the telemetry decoding (and not its placeholder).
-inline bool telemetry_ready() {
-  try {
-    telemetry::decode_frame("", "", [](const telemetry::LabelUpdate&) {});
-  } catch (const std::logic_error&) {
-    return false;
-  } catch (...) {
-  }
-  return true;
-}
-
-#define SKIP_WITHOUT_TELEMETRY() \
-  if (!::tests::telemetry_ready()) GTEST_SKIP() << "telemetry decoding is not in this build yet"
 
 class WindowTest : public ::testing::Test {
  protected:
