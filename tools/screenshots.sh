@@ -27,7 +27,7 @@ fi
 mkdir -p "$out"
 
 display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+Xvfb "$display" -screen 0 1280x800x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 app_pid=""
 cleanup() {
@@ -76,9 +76,13 @@ click "$main" 258 $((menu_height + 72 + 6))
 sleep 1
 shot "$main" screenshot-frame3.png
 
-# The About and Help windows beside the main window.
+# The About and Help windows beside the main window (moved aside: they open
+# centred on it, and a bare X server has no window manager to move them).
+xdotool windowmove "$main" 10 10
 click "$main" 102 $((menu_height / 2))  # " About"
+xdotool windowmove "$(xdotool search --sync --onlyvisible --name "^ About$" | head -n 1)" 590 10
 click "$main" 59 $((menu_height / 2))   # " Help"
+xdotool windowmove "$(xdotool search --sync --onlyvisible --name "^ Help$" | head -n 1)" 590 170
 sleep 1
-import -window root "$out/screenshot-windows.png"
+import -window root -crop 1080x500+0+0 +repage "$out/screenshot-windows.png"
 echo "wrote $out/screenshot-windows.png"
