@@ -186,3 +186,42 @@ TEST_F(OpenCommand, ShowsTheFirstFrameDecoded) {
 
 }  // namespace
 }  // namespace tests
+
+namespace tests {
+namespace {
+
+using RealCaptures = WindowTest;
+
+// Every frame of the demo capture can be shown without an error.
+TEST_F(RealCaptures, DemoCaptureSteppedThroughEveryFrame) {
+  const char* source = std::getenv("TAPIR_SOURCE_DIR");
+  ASSERT_NE(source, nullptr);
+  open(std::string(source) + "/samples/demo.kss");
+  ASSERT_GE(form().frame_count, 2);
+  next(form().frame_count);
+  EXPECT_EQ(form().frame_no, form().frame_count);
+  EXPECT_TRUE(box.shown.empty()) << box.shown.front();
+}
+
+// Captures of another satellite: loaded whole, or cut short, never more.
+TEST_F(RealCaptures, OtherSatelliteCapturesShowTheirMessage) {
+  const char* shared = std::getenv("TAPIR_SHARED_DIR");
+  const std::filesystem::path folder = shared ? std::filesystem::path(shared) / "captures/real" : "";
+  if (!shared || !std::filesystem::is_directory(folder)) GTEST_SKIP() << "no real captures here";
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
+    if (entry.path().extension() != ".kss") continue;
+    SCOPED_TRACE(entry.path().string());
+    box.shown.clear();
+    open(entry.path().string());
+    if (box.shown.empty()) {
+      EXPECT_EQ(text(form().Label5), ui::kNotFromSatelliteCaption);
+      EXPECT_FALSE(form().Writehexfile1->isEnabled());
+    } else {
+      EXPECT_EQ(box.shown, std::vector<std::string>{"Read beyond end of file."});
+    }
+    EXPECT_GT(form().memos.Memo1.size(), 0u);
+  }
+}
+
+}  // namespace
+}  // namespace tests

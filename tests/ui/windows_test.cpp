@@ -11,7 +11,10 @@
 #include <QTextBlock>
 #include <QTimer>
 
+#include <QScreen>
+
 #include "platform/toolkit/static_text.h"
+#include "platform/toolkit/windows.h"
 #include "tests/ui/window_fixture.h"
 
 namespace tests {
@@ -33,6 +36,10 @@ TEST_F(MainWindow, Properties) {
   EXPECT_FALSE(QApplication::windowIcon().isNull());
   EXPECT_EQ(control(form(), "Image1")->size(), QSize(436, 405));
   EXPECT_FALSE(qobject_cast<QLabel*>(control(form(), "Image1"))->pixmap().isNull());
+
+  platform::centre_on_screen(form());  // as the program does before showing it
+  const QPoint screen_centre = form().screen()->availableGeometry().center();
+  EXPECT_LE((form().geometry().center() - screen_centre).manhattanLength(), 4);
 }
 
 TEST_F(MainWindow, LayoutTextsAndWeights) {
