@@ -160,6 +160,20 @@ TEST_F(OpenCommand, CutShortCaptureKeepsItsCompleteFramesUnescaped) {
   EXPECT_NE(form().memos.Memo3.line(1).find("41 C0 42 "), std::string_view::npos);
 }
 
+// The source test passes on the stored bytes, but unescaped the first frame
+// is too short for the destination call sign.
+TEST_F(OpenCommand, FirstFrameTooShortForItsDestinationEndsTheCommand) {
+  const Bytes stored = {0xC0, 0x00, 0xDB, 0x41, 0xDB, 0x41, 0xDB, 0x41, 0xDB,
+                        0xA8, 0x82, 0xA0, 0x92, 0xA4, 0xC0};
+  open(capture("short.kss", stored));
+  EXPECT_EQ(box.shown, std::vector<std::string>{"'$' is not a valid integer value."});
+  EXPECT_EQ(form().frame_count, 1);
+  EXPECT_EQ(text(form().Label4), "1");  // the count, not yet the sentence
+  EXPECT_EQ(text(form().Label5), "Label5");
+  EXPECT_EQ(form().frame_no, 0);
+  EXPECT_TRUE(form().Writehexfile1->isEnabled());
+}
+
 TEST_F(OpenCommand, SecondLoadAfterAFailedOneStartsFromClearedLists) {
   open(capture("cut.kss", beacons(2) + Bytes{0xC0}));
   open(capture("others.kss", kiss(other_frame())));
