@@ -29,7 +29,8 @@ QApplication& application() {
 
 // A capture of traffic of about `size` bytes in the temporary folder.
 std::string traffic_capture(std::uint64_t size) {
-  const auto path = std::filesystem::temp_directory_path() / ("tapir_ui_bench_" + std::to_string(size) + ".kss");
+  const auto path =
+      std::filesystem::temp_directory_path() / ("tapir_ui_bench_" + std::to_string(size) + ".kss");
   if (!std::filesystem::exists(path)) {
     std::ofstream out(path, std::ios::binary);
     kss_generator::generate_traffic(size, 7, [&](std::string_view bytes) {

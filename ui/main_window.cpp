@@ -82,7 +82,7 @@ constexpr const char* kPaintOrder[] = {
 };
 
 // The labels that the decoding writes.
-constexpr std::pair<telemetry::Label, platform::Label* TForm1::*> kDecodedLabels[] = {
+constexpr std::pair<telemetry::Label, platform::Label * TForm1::*> kDecodedLabels[] = {
     {telemetry::Label::Label20, &TForm1::Label20}, {telemetry::Label::Label3, &TForm1::Label3},
     {telemetry::Label::Label6, &TForm1::Label6},   {telemetry::Label::Label7, &TForm1::Label7},
     {telemetry::Label::Label8, &TForm1::Label8},   {telemetry::Label::Label9, &TForm1::Label9},
@@ -106,8 +106,7 @@ TForm1::TForm1(platform::OpenDialog& open_dialog, platform::ExceptionBox& except
   setWindowTitle(QString::fromLatin1(kCaption));
   // Fixed single border: minimise and close, no maximise, no resizing.
   setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
-                 Qt::MSWindowsFixedSizeDialogHint);
+                 Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
   setFont(platform::window_font());
   build_menu();
   build_controls();
@@ -220,9 +219,9 @@ void TForm1::FormShow() {
 
 void TForm1::apaga() {
   Image1->show();
-  for (QWidget* control : std::initializer_list<QWidget*>{
-           Label2, Label3, UpDown1, Label1, Label4, Label5, Label6, Label7, Label8, Label9, Label18, Label10,
-           Label11, Label12, Label15, Label16, Label17}) {
+  for (QWidget* control : std::initializer_list<QWidget*>{Label2, Label3, UpDown1, Label1, Label4, Label5,
+                                                          Label6, Label7, Label8, Label9, Label18, Label10,
+                                                          Label11, Label12, Label15, Label16, Label17}) {
     control->hide();
   }
 }
@@ -232,9 +231,9 @@ void TForm1::OpenKSSfile1Click() {
   apaga();
   if (!OpenDialog2.execute(this)) return;
 
-  for (QWidget* control : std::initializer_list<QWidget*>{UpDown1, Label1, Label4, Label5, Label6, Label7,
-                                                          Label8, Label9, Label20, Label13, Label14, Bevel1,
-                                                          Bevel2}) {
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{UpDown1, Label1, Label4, Label5, Label6, Label7, Label8, Label9,
+                                       Label20, Label13, Label14, Bevel1, Bevel2}) {
     control->show();
   }
   repaint();  // drawn before the file is read

@@ -31,12 +31,12 @@ TEST(ExceptionBox, AddsAFullStopAfterCharactersAboveIt) {
   } cases[] = {
       {"Read beyond end of file", "Read beyond end of file."},
       {"'$' is not a valid integer value", "'$' is not a valid integer value."},
-      {"I/O error 32", "I/O error 32."},        // '2' is above '.'
+      {"I/O error 32", "I/O error 32."},  // '2' is above '.'
       {"Not from the satellite !", "Not from the satellite !"},
       {"Done.", "Done."},
-      {"a-", "a-"},                              // '-' is below '.'
+      {"a-", "a-"},  // '-' is below '.'
       {"", ""},
-      {"caf\xE9", "caf\xE9."},                   // Latin-1 letters count as above
+      {"caf\xE9", "caf\xE9."},  // Latin-1 letters count as above
   };
   for (const auto& c : cases) EXPECT_EQ(platform::exception_box_text(c.message), c.shown) << c.message;
 }
@@ -101,7 +101,9 @@ TEST(Label, KeepsItsTextUpToTheFirstZeroAndSizesItself) {
   EXPECT_EQ(label.caption(), QStringLiteral(" Message: HI"));
   EXPECT_EQ(label.height(), platform::Label::kHeight);
   const int short_width = label.width();
-  label.set_caption_latin1(" Temperature:  23.5 \xB0" "C");
+  label.set_caption_latin1(
+      " Temperature:  23.5 \xB0"
+      "C");
   EXPECT_EQ(label.caption(), QString::fromUtf8(" Temperature:  23.5 \u00B0C"));
   EXPECT_GT(label.width(), short_width);
   label.set_caption({});

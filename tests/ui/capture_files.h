@@ -90,7 +90,8 @@ inline Bytes kiss(const Bytes& data) {
 // A reception time-stamp frame in its numeric form: milliseconds since 1970.
 inline Bytes time_stamp(std::uint64_t milliseconds) {
   Bytes out{0xC0, 0x09, 0x00, 0x00};
-  for (int shift = 40; shift >= 0; shift -= 8) out.push_back(static_cast<std::uint8_t>(milliseconds >> shift));
+  for (int shift = 40; shift >= 0; shift -= 8)
+    out.push_back(static_cast<std::uint8_t>(milliseconds >> shift));
   out.push_back(0xC0);
   return out;
 }
@@ -101,8 +102,8 @@ inline Bytes operator+(Bytes a, const Bytes& b) {
 }
 
 inline std::string write_file(const std::filesystem::path& path, const Bytes& bytes) {
-  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
-                                              static_cast<std::streamsize>(bytes.size()));
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
   return path.string();
 }
 

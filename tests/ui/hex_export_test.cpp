@@ -20,7 +20,9 @@ std::string expected_file(const capture::LineList& unescaped) {
 
 TEST_F(HexExport, WritesTheUnescapedFramesIntoTheStartFolder) {
   Beacon with_fend;
-  with_fend.message = "A\xC0" "B";
+  with_fend.message =
+      "A\xC0"
+      "B";
   open(capture("pass.kss", kiss(beacon_frame({})) + time_stamp(5) + kiss(other_frame()) +
                                kiss(beacon_frame(with_fend)) + beacons(1)));
   ASSERT_TRUE(form().Writehexfile1->isEnabled());

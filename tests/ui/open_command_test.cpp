@@ -47,42 +47,65 @@ struct Outcome {
 
 // Controls that step 4 of the command shows before the file is read.
 const std::set<std::string> kShownBeforeReading = {"Edit1",   "UpDown1", "Label1", "Label4", "Label5",
-                                                    "Label6",  "Label7",  "Label8", "Label9", "Label20",
-                                                    "Label13", "Label14", "Bevel1", "Bevel2"};
-const std::set<std::string> kFrameShown = with({"Edit1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"},
-                                               kFrameControls);
+                                                   "Label6",  "Label7",  "Label8", "Label9", "Label20",
+                                                   "Label13", "Label14", "Bevel1", "Bevel2"};
+const std::set<std::string> kFrameShown =
+    with({"Edit1", "Label4", "Label5", "Label6", "Label7", "Label8", "Label9"}, kFrameControls);
 
+// clang-format off
 const Outcome kOutcomes[] = {
-    {"cancelled before any load", false, File::Cancel, {"Edit1", "Image1"}, false, "Label5", "label4",
-     {0, 0, 0, 1}, 0, "", {}, false},
-    {"cancelled after a load", true, File::Cancel, with({"Edit1", "Image1"}, kFrameControls), true, {}, {},
-     {3, 3, 3, 0}, 3, "prior.HEX", {}, false},
-    {"empty file", true, File::Empty, with({"Edit1", "Label5"}, kFrameControls), false, "<path>   is not a valid file !",
-     {}, {0, 0, 0, 0}, 0, "empty.HEX", {}, false},
-    {"no frame of the satellite", false, File::NoSatellite, with({"Edit1", "Label5"}, kFrameControls), false,
-     std::string(ui::kNotFromSatelliteCaption), "0", {3, 0, 0, 1}, 0, "others.HEX", {}, false},
-    {"one frame", false, File::OneFrame, kFrameShown, true, "from:  TAPIR1     to:  CQ    ",
-     " This file contains  1  frame", {2, 1, 1, 1}, 1, "one.HEX", {}, true},
-    {"several frames", false, File::ThreeFrames, with(kFrameShown, {"UpDown1", "Label2", "Label1"}), true,
-     "from:  TAPIR1     to:  CQ    ", " This file contains  3  frames", {3, 3, 3, 0}, 3, "three.HEX", {}, true},
-    {"capture cut short", false, File::CutShort, with(kShownBeforeReading, {"Image1"}), true, "Label5", "2",
-     {3, 2, 2, 1}, 2, "cut.HEX", {"Read beyond end of file."}, false},
-    {"file that cannot be opened", true, File::Missing, with(kShownBeforeReading, {"Image1"}), true, {},
-     " This file contains  3  frames", {3, 3, 3, 0}, 3, "prior.HEX", {"File not found."}, false},
+    {.name = "cancelled before any load", .after_load = false, .file = File::Cancel,
+     .visible = {"Edit1", "Image1"}, .write_hex_enabled = false, .label5 = "Label5", .label4 = "label4",
+     .memo_sizes = {0, 0, 0, 1}, .frame_count = 0, .hex_name = "", .messages = {}, .decodes = false},
+    {.name = "cancelled after a load", .after_load = true, .file = File::Cancel,
+     .visible = with({"Edit1", "Image1"}, kFrameControls), .write_hex_enabled = true, .label5 = {}, .label4 = {},
+     .memo_sizes = {3, 3, 3, 0}, .frame_count = 3, .hex_name = "prior.HEX", .messages = {}, .decodes = false},
+    {.name = "empty file", .after_load = true, .file = File::Empty,
+     .visible = with({"Edit1", "Label5"}, kFrameControls), .write_hex_enabled = false,
+     .label5 = "<path>   is not a valid file !", .label4 = {},
+     .memo_sizes = {0, 0, 0, 0}, .frame_count = 0, .hex_name = "empty.HEX", .messages = {}, .decodes = false},
+    {.name = "no frame of the satellite", .after_load = false, .file = File::NoSatellite,
+     .visible = with({"Edit1", "Label5"}, kFrameControls), .write_hex_enabled = false,
+     .label5 = std::string(ui::kNotFromSatelliteCaption), .label4 = "0",
+     .memo_sizes = {3, 0, 0, 1}, .frame_count = 0, .hex_name = "others.HEX", .messages = {}, .decodes = false},
+    {.name = "one frame", .after_load = false, .file = File::OneFrame,
+     .visible = kFrameShown, .write_hex_enabled = true,
+     .label5 = "from:  TAPIR1     to:  CQ    ", .label4 = " This file contains  1  frame",
+     .memo_sizes = {2, 1, 1, 1}, .frame_count = 1, .hex_name = "one.HEX", .messages = {}, .decodes = true},
+    {.name = "several frames", .after_load = false, .file = File::ThreeFrames,
+     .visible = with(kFrameShown, {"UpDown1", "Label2", "Label1"}), .write_hex_enabled = true,
+     .label5 = "from:  TAPIR1     to:  CQ    ", .label4 = " This file contains  3  frames",
+     .memo_sizes = {3, 3, 3, 0}, .frame_count = 3, .hex_name = "three.HEX", .messages = {}, .decodes = true},
+    {.name = "capture cut short", .after_load = false, .file = File::CutShort,
+     .visible = with(kShownBeforeReading, {"Image1"}), .write_hex_enabled = true, .label5 = "Label5", .label4 = "2",
+     .memo_sizes = {3, 2, 2, 1}, .frame_count = 2, .hex_name = "cut.HEX",
+     .messages = {"Read beyond end of file."}, .decodes = false},
+    {.name = "file that cannot be opened", .after_load = true, .file = File::Missing,
+     .visible = with(kShownBeforeReading, {"Image1"}), .write_hex_enabled = true,
+     .label5 = {}, .label4 = " This file contains  3  frames",
+     .memo_sizes = {3, 3, 3, 0}, .frame_count = 3, .hex_name = "prior.HEX",
+     .messages = {"File not found."}, .decodes = false},
 };
+// clang-format on
 
 class OpenCommand : public WindowTest {
  protected:
   std::string file_for(File file) {
     switch (file) {
-      case File::Cancel: return {};
-      case File::Empty: return capture("empty.kss", {});
-      case File::NoSatellite: return capture("others.kss", kiss(other_frame()) + time_stamp(1000) + kiss(other_frame()));
-      case File::OneFrame: return capture("one.kss", time_stamp(1615871392999) + kiss(beacon_frame({})));
-      case File::ThreeFrames: return capture("three.kss", beacons(3));
+      case File::Cancel:
+        return {};
+      case File::Empty:
+        return capture("empty.kss", {});
+      case File::NoSatellite:
+        return capture("others.kss", kiss(other_frame()) + time_stamp(1000) + kiss(other_frame()));
+      case File::OneFrame:
+        return capture("one.kss", time_stamp(1615871392999) + kiss(beacon_frame({})));
+      case File::ThreeFrames:
+        return capture("three.kss", beacons(3));
       case File::CutShort:
         return capture("cut.kss", beacons(1) + time_stamp(1000) + beacons(1) + Bytes{0xC0, 0x00, 0xA8, 0x82});
-      case File::Missing: return missing("gone.kss");
+      case File::Missing:
+        return missing("gone.kss");
     }
     return {};
   }
@@ -152,7 +175,9 @@ TEST_F(OpenCommand, DialogAsksForKissFilesAndOpensWithTheLastChoice) {
 
 TEST_F(OpenCommand, CutShortCaptureKeepsItsCompleteFramesUnescaped) {
   Beacon with_fend;
-  with_fend.message = "A\xC0" "B";  // stored escaped as DB DC
+  with_fend.message =
+      "A\xC0"
+      "B";  // stored escaped as DB DC
   open(capture("cut.kss", kiss(beacon_frame(with_fend)) + Bytes{0xC0, 0x00, 0x01}));
   EXPECT_EQ(box.shown, std::vector<std::string>{"Read beyond end of file."});
   ASSERT_EQ(form().memos.Memo3.size(), 1u);
@@ -163,8 +188,8 @@ TEST_F(OpenCommand, CutShortCaptureKeepsItsCompleteFramesUnescaped) {
 // The source test passes on the stored bytes, but unescaped the first frame
 // is too short for the destination call sign.
 TEST_F(OpenCommand, FirstFrameTooShortForItsDestinationEndsTheCommand) {
-  const Bytes stored = {0xC0, 0x00, 0xDB, 0x41, 0xDB, 0x41, 0xDB, 0x41, 0xDB,
-                        0xA8, 0x82, 0xA0, 0x92, 0xA4, 0xC0};
+  const Bytes stored = {0xC0, 0x00, 0xDB, 0x41, 0xDB, 0x41, 0xDB, 0x41,
+                        0xDB, 0xA8, 0x82, 0xA0, 0x92, 0xA4, 0xC0};
   open(capture("short.kss", stored));
   EXPECT_EQ(box.shown, std::vector<std::string>{"'$' is not a valid integer value."});
   EXPECT_EQ(form().frame_count, 1);

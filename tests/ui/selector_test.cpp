@@ -84,7 +84,8 @@ TEST_F(Selector, KeepsTheReceptionDateAndAnUnknownMode) {
   Beacon unknown_mode;
   unknown_mode.mode = 0x04;
   unknown_mode.boots = 2;
-  open(capture("pass.kss", time_stamp(1615871392999) + kiss(beacon_frame({})) + kiss(beacon_frame(unknown_mode))));
+  open(capture("pass.kss",
+               time_stamp(1615871392999) + kiss(beacon_frame({})) + kiss(beacon_frame(unknown_mode))));
   const std::string date = text(form().Label20);
   ASSERT_FALSE(date.empty());
   EXPECT_EQ(text(form().Label10), " Mode: NOMINAL ");

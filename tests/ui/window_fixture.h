@@ -4,6 +4,7 @@
 // subfolder is the current directory when the main window is shown.
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <QAction>
 #include <QApplication>
@@ -11,8 +12,6 @@
 #include <filesystem>
 #include <memory>
 #include <string>
-
-#include <unistd.h>
 
 #include "platform/toolkit/fakes.h"
 #include "platform/toolkit/label.h"
@@ -36,9 +35,8 @@ class WindowTest : public ::testing::Test {
   void SetUp() override {
     application();
     const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    dir_ = std::filesystem::temp_directory_path() /
-           ("tapir_ui_" + std::string(info->test_suite_name()) + "_" + info->name() + "_" +
-            std::to_string(::getpid()));
+    dir_ = std::filesystem::temp_directory_path() / ("tapir_ui_" + std::string(info->test_suite_name()) +
+                                                     "_" + info->name() + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(dir_);
     std::filesystem::create_directories(dir_ / "start");
     std::filesystem::current_path(dir_ / "start");

@@ -1,6 +1,8 @@
 // The main window at start, its menu and layout; the About and Help windows;
 // Exit.
 
+#include "platform/toolkit/windows.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QFrame>
@@ -8,13 +10,11 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTimer>
 
-#include <QScreen>
-
 #include "platform/toolkit/static_text.h"
-#include "platform/toolkit/windows.h"
 #include "tests/ui/window_fixture.h"
 
 namespace tests {
@@ -49,11 +49,15 @@ TEST_F(MainWindow, LayoutTextsAndWeights) {
     const char* text;
     bool bold;
   } labels[] = {
-      {"Label20", 24, 48, "Label20", true},  {"Label4", 312, 48, "label4", true},
+      {"Label20", 24, 48, "Label20", true},
+      {"Label4", 312, 48, "label4", true},
       {"Label2", 24, 80, "Choose the frame to be decoded:", true},
-      {"Label1", 224, 80, "0", true},        {"Label14", 16, 128, "AX.25:", false},
-      {"Label5", 24, 160, "Label5", true},   {"Label18", 432, 192, "Label18", false},
-      {"Label13", 16, 264, "Data:", false},  {"Label6", 24, 296, "Label6", true},
+      {"Label1", 224, 80, "0", true},
+      {"Label14", 16, 128, "AX.25:", false},
+      {"Label5", 24, 160, "Label5", true},
+      {"Label18", 432, 192, "Label18", false},
+      {"Label13", 16, 264, "Data:", false},
+      {"Label6", 24, 296, "Label6", true},
       {"Label12", 312, 416, "Label12", true},
   };
   for (const auto& l : labels) {
@@ -76,7 +80,8 @@ TEST_F(MainWindow, PictureCoversTheBevelsAndFourLabelsOnly) {
   for (const char* below : {"Bevel2", "Bevel1", "Label4", "Label1", "Label2", "Label3"}) {
     EXPECT_LT(level(below), level("Image1")) << below;
   }
-  for (const char* above : {"Label5", "Label6", "Label7", "Label13", "Label18", "Label20", "Edit1", "UpDown1"}) {
+  for (const char* above :
+       {"Label5", "Label6", "Label7", "Label13", "Label18", "Label20", "Edit1", "UpDown1"}) {
     EXPECT_GT(level(above), level("Image1")) << above;
   }
   EXPECT_GT(level("Edit1"), level("Label18"));
@@ -122,7 +127,8 @@ TEST_F(MainWindow, MenuWithoutShortcutsAndOneHint) {
     const bool hinted = !child->toolTip().isEmpty();
     EXPECT_EQ(hinted, child == form().Label4) << child->objectName().toStdString();
   }
-  EXPECT_EQ(form().Label4->toolTip().toStdString(), "List of received thumbnails, puzzles or other scheduled images");
+  EXPECT_EQ(form().Label4->toolTip().toStdString(),
+            "List of received thumbnails, puzzles or other scheduled images");
 }
 
 TEST_F(SecondaryWindows, HelpTextLineByLine) {

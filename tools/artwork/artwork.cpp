@@ -25,7 +25,9 @@ struct Vec {
   Vec operator*(double k) const { return {x * k, y * k, z * k}; }
 };
 
-Vec cross(const Vec& a, const Vec& b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+Vec cross(const Vec& a, const Vec& b) {
+  return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 double dot(const Vec& a, const Vec& b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 Vec unit(const Vec& v) { return v * (1.0 / std::sqrt(dot(v, v))); }
 
@@ -176,10 +178,13 @@ void draw_cubesat(QPainter& p, const QSize& size) {
   };
   // Deployed solar panels, hinged at the top edges and opened out flat.
   const double span = 3.2;
-  quads.push_back({{v(1, 1, -1), v(1 + span, 1, -1), v(1 + span, 1, 1), v(1, 1, 1)}, QColor(120, 120, 135), 4, 2});
-  quads.push_back({{v(-1 - span, 1, -1), v(-1, 1, -1), v(-1, 1, 1), v(-1 - span, 1, 1)}, QColor(120, 120, 135), 4, 2});
+  quads.push_back(
+      {{v(1, 1, -1), v(1 + span, 1, -1), v(1 + span, 1, 1), v(1, 1, 1)}, QColor(120, 120, 135), 4, 2});
+  quads.push_back(
+      {{v(-1 - span, 1, -1), v(-1, 1, -1), v(-1, 1, 1), v(-1 - span, 1, 1)}, QColor(120, 120, 135), 4, 2});
   // Painter's order: the farthest first; a face whose normal looks away is hidden behind the cube anyway.
-  std::sort(quads.begin(), quads.end(), [&](const Quad& a, const Quad& b) { return depth(cam, a) < depth(cam, b); });
+  std::sort(quads.begin(), quads.end(),
+            [&](const Quad& a, const Quad& b) { return depth(cam, a) < depth(cam, b); });
 
   // Tape antennas from the bottom face, drawn first so the body covers their roots.
   p.setPen(QPen(QColor(230, 220, 170), 1.4));
@@ -218,13 +223,13 @@ QImage icon() {
   p.rotate(-45);
   p.setPen(Qt::NoPen);
   p.setBrush(Qt::black);
-  p.drawRect(QRectF(-4.5, -4.5, 9, 9));                                  // body
-  p.drawRect(QRectF(-15, -3.5, 8, 7));                                   // left panel
-  p.drawRect(QRectF(7, -3.5, 8, 7));                                     // right panel
+  p.drawRect(QRectF(-4.5, -4.5, 9, 9));  // body
+  p.drawRect(QRectF(-15, -3.5, 8, 7));   // left panel
+  p.drawRect(QRectF(7, -3.5, 8, 7));     // right panel
   p.setPen(QPen(Qt::black, 1.6));
-  p.drawLine(QPointF(-7, 0), QPointF(-4.5, 0));                          // panel arms
+  p.drawLine(QPointF(-7, 0), QPointF(-4.5, 0));  // panel arms
   p.drawLine(QPointF(4.5, 0), QPointF(7, 0));
-  p.drawLine(QPointF(0, -4.5), QPointF(0, -11));                         // antenna
+  p.drawLine(QPointF(0, -4.5), QPointF(0, -11));  // antenna
   p.drawEllipse(QPointF(0, -12), 1.2, 1.2);
   return image;
 }
