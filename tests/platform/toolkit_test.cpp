@@ -3,7 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
+#include <filesystem>
+#include <fstream>
 
 #include "platform/runtime/errors.h"
 #include "platform/toolkit/exception_box.h"
@@ -113,6 +120,65 @@ TEST(Label, KeepsItsTextUpToTheFirstZeroAndSizesItself) {
 TEST(OpenDialog, FilterListsEveryPattern) {
   EXPECT_EQ(platform::name_filter("Kiss files (*.kss)|*.KSS;*.kss"),
             QStringLiteral("Kiss files (*.kss) (*.KSS *.kss)"));
+}
+
+// Runs `inspect` on the modal window that the next call opens.
+template <class Window, class Inspect>
+void when_shown(Inspect inspect) {
+  QTimer::singleShot(0, [inspect] {
+    auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+    ASSERT_NE(window, nullptr);
+    inspect(*window);
+  });
+}
+
+TEST(ExceptionBox, QtBoxHasTheTitleAStopIconAndOneOkButton) {
+  application();
+  QString title, text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  qsizetype buttons = 0;
+  when_shown<QMessageBox>([&](QMessageBox& box) {
+    title = box.windowTitle();
+    text = box.text();
+    icon = box.icon();
+    buttons = box.buttons().size();
+    box.button(QMessageBox::Ok)->click();
+  });
+  platform::QtExceptionBox("tapir1-decoder").show("File not found.");
+  EXPECT_EQ(title.toStdString(), "tapir1-decoder");
+  EXPECT_EQ(text.toStdString(), "File not found.");
+  EXPECT_EQ(icon, QMessageBox::Critical);
+  EXPECT_EQ(buttons, 1);
+}
+
+TEST(OpenDialog, QtDialogListsBothCasesAndKeepsTheNameOnCancel) {
+  application();
+  const auto folder = std::filesystem::temp_directory_path() / "tapir_toolkit_dialog";
+  std::filesystem::create_directories(folder);
+  const QString chosen = QString::fromStdString((folder / "pass.kss").string());
+  std::ofstream(folder / "pass.kss") << "x";
+
+  platform::QtOpenDialog dialog;
+  dialog.filter = "Kiss files (*.kss)|*.KSS;*.kss";
+  QStringList filters;
+  when_shown<QFileDialog>([&](QFileDialog& shown) {
+    filters = shown.nameFilters();
+    shown.selectFile(chosen);
+    static_cast<QDialog&>(shown).accept();  // as the Open button does
+  });
+  ASSERT_TRUE(dialog.execute(nullptr));
+  EXPECT_EQ(filters, QStringList{"Kiss files (*.kss) (*.KSS *.kss)"});
+  EXPECT_EQ(dialog.file_name, chosen);
+
+  QStringList opened_with;
+  when_shown<QFileDialog>([&](QFileDialog& shown) {
+    opened_with = shown.selectedFiles();
+    shown.reject();
+  });
+  EXPECT_FALSE(dialog.execute(nullptr));
+  EXPECT_EQ(opened_with, QStringList{chosen});
+  EXPECT_EQ(dialog.file_name, chosen);
+  std::filesystem::remove_all(folder);
 }
 
 }  // namespace
