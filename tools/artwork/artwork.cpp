@@ -14,6 +14,7 @@
 #include <array>
 #include <cmath>
 #include <cstdio>
+#include <numbers>
 #include <vector>
 
 namespace {
@@ -142,7 +143,7 @@ void draw_earth(QPainter& p, const QSize& size) {
     QPainterPath blob;
     blob.moveTo(at);
     for (int k = 1; k <= 7; ++k) {
-      const double a = k * 2 * M_PI / 7;
+      const double a = k * 2 * std::numbers::pi / 7;
       const double r = 15 + land.bounded(45);
       blob.lineTo(at + QPointF(std::cos(a) * r * 1.8, std::sin(a) * r * 0.6));
     }
