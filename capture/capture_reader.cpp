@@ -4,7 +4,9 @@
 #include <array>
 #include <cstring>
 #include <memory>
+#include <new>
 
+#include "capture/unescape.h"
 #include "platform/runtime/errors.h"
 
 namespace capture {
@@ -12,6 +14,7 @@ namespace capture {
 namespace {
 
 constexpr std::uint8_t kFend = 0xC0;
+constexpr std::uint8_t kFesc = 0xDB;
 constexpr std::uint8_t kTimeStampCommand = 0x09;
 // A time-stamp frame whose data byte is 0x00 holds an eight-byte block taken
 // whatever its values, then one byte that is either the closing FEND or dropped.
@@ -105,50 +108,97 @@ const std::uint8_t* walk_time_stamp_data(const std::uint8_t* p, const std::uint8
   }
 }
 
-// One complete frame in the window: its command byte, and either its data
-// (a data frame) or the data to walk again (a time-stamp frame).
+// Writes the hex text of the data from `p` up to the first FEND; returns the
+// FEND's position, or nullptr when the window ends first. Eight bytes at a
+// time while none of them is FEND.
+const std::uint8_t* put_hex_until_fend(const std::uint8_t* p, const std::uint8_t* end, char*& out) noexcept {
+  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
+  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
+  constexpr std::uint64_t kFends = kOnes * kFend;
+  char* o = out;
+  while (end - p >= 8) {
+    std::uint64_t word;
+    std::memcpy(&word, p, 8);
+    const std::uint64_t x = word ^ kFends;  // a zero byte where a FEND was
+    if ((x - kOnes) & ~x & kHighs) break;
+    for (int i = 0; i < 8; ++i) {
+      std::memcpy(o, kHex.entry[p[i]].data(), 4);
+      o += 3;
+    }
+    p += 8;
+  }
+  for (; p != end; ++p) {
+    if (*p == kFend) break;
+    std::memcpy(o, kHex.entry[*p].data(), 4);
+    o += 3;
+  }
+  out = o;
+  return p != end ? p : nullptr;
+}
+
+// A frame read from the window: its command byte, its line, where the next
+// frame starts.
 struct Frame {
   std::uint8_t command = 0;
-  const std::uint8_t* data = nullptr;
-  std::size_t data_size = 0;   // bytes of data before the closing FEND
-  std::size_t line_bytes = 0;  // bytes that go into the line
+  std::string_view line;
+  const std::uint8_t* data = nullptr;  // the data as stored
   const std::uint8_t* next = nullptr;
 };
 
-// Finds the frame that starts at `p`; false when the window ends inside it.
-bool find_frame(const std::uint8_t* p, const std::uint8_t* end, Frame& frame) noexcept {
+// Reads the frame that starts at `p` into a line of `text`. False, with
+// nothing kept in `text`, when the window ends inside the frame.
+bool read_frame(const std::uint8_t* p, const std::uint8_t* end, TextStore& text, Frame& frame) {
   if (end - p < 2) return false;
   frame.command = p[1];  // p[0], the opening byte, is not looked at
-  frame.data = p + 2;
+  const std::uint8_t* const data = frame.data = p + 2;
   if (frame.command != kTimeStampCommand) {
-    const auto* fend = static_cast<const std::uint8_t*>(
-        std::memchr(frame.data, kFend, static_cast<std::size_t>(end - frame.data)));
-    if (!fend) return false;
-    frame.data_size = frame.line_bytes = static_cast<std::size_t>(fend - frame.data);
+    // Room for the rest of the window; the unused part is given back.
+    char* const start = text.allocate(3 * static_cast<std::size_t>(end - data) + 1);
+    char* out = start;
+    const std::uint8_t* const fend = put_hex_until_fend(data, end, out);
+    if (!fend) {
+      text.shrink_last(start);
+      return false;
+    }
+    text.shrink_last(out);
+    frame.line = {start, static_cast<std::size_t>(out - start)};
     frame.next = fend + 1;
     return true;
   }
+  // Time-stamp frames are rare and short: find the end first, then write.
   std::size_t kept = 0;
-  frame.next = walk_time_stamp_data(frame.data, end, [&](const std::uint8_t*, std::size_t n) { kept += n; });
+  frame.next = walk_time_stamp_data(data, end, [&](const std::uint8_t*, std::size_t n) { kept += n; });
   if (!frame.next) return false;
-  frame.line_bytes = kept;
-  frame.data_size = static_cast<std::size_t>(frame.next - 1 - frame.data);
+  if (kept == 0) {
+    frame.line = {};
+    return true;
+  }
+  char* const start = text.allocate(3 * kept + 1);
+  char* out = start;
+  walk_time_stamp_data(data, frame.next, [&](const std::uint8_t* bytes, std::size_t n) {
+    out = put_hex(out, bytes, n);
+  });
+  text.shrink_last(out);
+  frame.line = {start, static_cast<std::size_t>(out - start)};
   return true;
 }
 
-std::string_view store_line(const Frame& frame, TextStore& text) {
-  if (frame.line_bytes == 0) return {};
-  char* const start = text.allocate(3 * frame.line_bytes + 1);
-  char* out = start;
-  if (frame.command != kTimeStampCommand) {
-    out = put_hex(out, frame.data, frame.data_size);
-  } else {
-    walk_time_stamp_data(frame.data, frame.next, [&](const std::uint8_t* bytes, std::size_t n) {
-      out = put_hex(out, bytes, n);
-    });
+// Room for the most that a capture of `size` bytes can give: 3 characters of
+// text per byte, one frame per 3 bytes. Only the pages written are ever taken,
+// nothing is copied as the lists grow, and each frame is written as it is
+// scanned. A hint only: without the room, the lists grow as they go.
+void reserve_for(std::uint64_t size, FrameLists& lists) noexcept {
+  if (size >= (std::uint64_t{1} << 40)) return;
+  const auto bytes = static_cast<std::size_t>(size);
+  const std::size_t most_frames = bytes / 3 + 1;
+  try {
+    lists.text.reserve(3 * bytes + 1);
+    lists.Memo1.reserve(lists.Memo1.size() + most_frames);
+    lists.Memo2.reserve(lists.Memo2.size() + most_frames);
+    lists.Memo4.reserve(lists.Memo4.size() + most_frames);
+    lists.memo2_escaped.reserve(lists.memo2_escaped.size() + most_frames);
+  } catch (const std::bad_alloc&) {
   }
-  text.shrink_last(out);
-  return {start, static_cast<std::size_t>(out - start)};
 }
 
 }  // namespace
@@ -164,15 +214,21 @@ void carrega(platform::CaptureFile& capture, FrameLists& lists, const Progress& 
     ~Closer() { file.close(); }
   } closer{capture};
   BlockReader reader(capture);
+  reserve_for(capture.size(), lists);
   const std::uint8_t* p = nullptr;
   Frame frame;
   for (;;) {
-    while (!p || !find_frame(p, reader.end(), frame)) p = reader.read_more(p);
-    const std::string_view line = store_line(frame, lists.text);
+    while (!p || !read_frame(p, reader.end(), lists.text, frame)) p = reader.read_more(p);
+    const std::string_view line = frame.line;
     lists.Memo1.append(line);
     if (is_satellite_frame(line)) {
       lists.Memo2.append(line);
       ++lists.frame_count;
+      // A data frame's line holds an escape where its bytes hold a FESC.
+      lists.memo2_escaped.push_back(
+          frame.command == kTimeStampCommand
+              ? has_escape(line)
+              : std::memchr(frame.data, kFesc, static_cast<std::size_t>(frame.next - 1 - frame.data)) != nullptr);
     }
     if (frame.command == kTimeStampCommand) lists.Memo4.append(line);
     if (progress) progress(lists.frame_count);

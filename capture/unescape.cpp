@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 namespace capture {
 
@@ -10,10 +11,11 @@ namespace {
 constexpr std::string_view kFescGroup = "DB ";
 
 // Position of the first "DB " group that starts a byte (characters 1, 4, 7...).
+// One two-character compare per byte: this runs over every satellite line.
 std::size_t first_fesc(std::string_view line) noexcept {
-  for (std::size_t at = line.find(kFescGroup); at != std::string_view::npos;
-       at = line.find(kFescGroup, at + 1)) {
-    if (at % 3 == 0) return at;
+  const char* const text = line.data();
+  for (std::size_t p = 0; p + 3 <= line.size(); p += 3) {
+    if (std::memcmp(text + p, "DB", 2) == 0 && text[p + 2] == ' ') return p;
   }
   return std::string_view::npos;
 }
@@ -43,6 +45,8 @@ char* unescape_to(std::string_view line, char* out) noexcept {
 
 }  // namespace
 
+bool has_escape(std::string_view line) noexcept { return first_fesc(line) != std::string_view::npos; }
+
 std::string unescape_line(std::string_view line) {
   std::string out(line.size(), '\0');
   out.resize(static_cast<std::size_t>(unescape_to(line, out.data()) - out.data()));
@@ -51,9 +55,13 @@ std::string unescape_line(std::string_view line) {
 
 void restaura(FrameLists& lists) {
   lists.Memo3.reserve(lists.Memo3.size() + static_cast<std::size_t>(std::max(lists.frame_count, 0)));
+  const std::vector<bool>& noted = lists.memo2_escaped;
+  const bool all_noted = noted.size() == lists.Memo2.size();
   for (std::int32_t k = 1; k <= lists.frame_count; ++k) {
     const std::string_view escaped = lists.Memo2.line(k);
-    if (first_fesc(escaped) == std::string_view::npos) {
+    const auto index = static_cast<std::size_t>(k - 1);
+    const bool escapes = all_noted && index < noted.size() ? noted[index] : has_escape(escaped);
+    if (!escapes) {
       lists.Memo3.append(escaped);  // nothing to remove: share the stored text
       continue;
     }
