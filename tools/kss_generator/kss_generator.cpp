@@ -166,11 +166,13 @@ class PassWriter {
     const std::string_view source = kOtherStations[static_cast<std::size_t>(random_.between(0, kOtherStations.size() - 1))];
     switch (random_.between(0, 2)) {
       case 0: {  // an APRS position report
+        // One draw per statement: the order of function arguments is unspecified.
+        int position[6];
+        const int ranges[6][2] = {{10, 60}, {0, 59}, {0, 99}, {0, 30}, {0, 59}, {0, 99}};
+        for (int i = 0; i < 6; ++i) position[i] = static_cast<int>(random_.between(ranges[i][0], ranges[i][1]));
         char info[64];
-        const int n = std::snprintf(info, sizeof info, "!%02d%02d.%02dN/%03d%02d.%02dE-PHG2360 73",
-                                    static_cast<int>(random_.between(10, 60)), static_cast<int>(random_.between(0, 59)),
-                                    static_cast<int>(random_.between(0, 99)), static_cast<int>(random_.between(0, 30)),
-                                    static_cast<int>(random_.between(0, 59)), static_cast<int>(random_.between(0, 99)));
+        const int n = std::snprintf(info, sizeof info, "!%02d%02d.%02dN/%03d%02d.%02dE-PHG2360 73", position[0],
+                                    position[1], position[2], position[3], position[4], position[5]);
         append_kiss_frame(out, kDataCommand, ax25_ui_frame("APRS", source, text_bytes({info, static_cast<std::size_t>(n)})));
         break;
       }
