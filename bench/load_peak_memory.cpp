@@ -20,11 +20,9 @@ namespace {
 // A field of /proc/self/status in kB ("VmHWM", "VmRSS"), or -1.
 long status_kb(const std::string& field) {
   std::ifstream status("/proc/self/status");
-  std::string name;
-  long value = 0;
-  std::string unit;
-  while (status >> name >> value >> unit) {
-    if (name == field + ":") return value;
+  const std::string prefix = field + ":";
+  for (std::string line; std::getline(status, line);) {
+    if (line.compare(0, prefix.size(), prefix) == 0) return std::stol(line.substr(prefix.size()));
   }
   return -1;
 }
