@@ -1,4 +1,5 @@
 #include "capture/capture_reader.h"
+#include "capture/unescape.h"
 
 #include <gtest/gtest.h>
 
@@ -116,6 +117,9 @@ TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
       {"other command read as data", kiss(0x05, {0x00, 0x41}), {"00 41 "}, {}, {}, {}},
       {"time stamp of the satellite", kiss(0x09, satellite_frame()), {kSatelliteLine}, {kSatelliteLine},
        {kSatelliteLine}, {}},
+      {"escaped time stamp of the satellite", kiss(0x09, satellite_frame({0xDB, 0xDC})),
+       {kSatelliteLine.substr(0, 48) + "DB DC "}, {kSatelliteLine.substr(0, 48) + "DB DC "},
+       {kSatelliteLine.substr(0, 48) + "DB DC "}, {}},
       {"sixth letter and SSID not compared", kiss(0x00, Bytes{0x86, 0xA2, 0x40, 0x40, 0x40, 0x40, 0x60, 0xA8, 0x82, 0xA0, 0x92, 0xA4, 0x64, 0x61}),
        {"86 A2 40 40 40 40 60 A8 82 A0 92 A4 64 61 "}, {"86 A2 40 40 40 40 60 A8 82 A0 92 A4 64 61 "}, {}, {}},
       {"source test on the escaped line", kiss(0x00, Bytes{0xDB, 0xDC} + satellite_frame()),
@@ -131,7 +135,7 @@ TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
   };
   TempDir dir;
   for (const auto& c : cases) {
-    const Loaded got = load_bytes(dir, as_text(c.capture));
+    Loaded got = load_bytes(dir, as_text(c.capture));
     EXPECT_EQ(lines_of(got.lists.Memo1), c.all) << c.name;
     EXPECT_EQ(lines_of(got.lists.Memo2), c.satellite) << c.name;
     EXPECT_EQ(lines_of(got.lists.Memo4), c.time_stamps) << c.name;
@@ -140,6 +144,13 @@ TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
     EXPECT_TRUE(got.closed) << c.name;
     // The rules written out plainly agree, so the sweeps below can trust them.
     expect_as_reference(got, test_support::reference_load(as_text(c.capture)), c.name);
+    // What the reader noted about escapes leads the unescaping to the same lines.
+    if (got.error) continue;
+    capture::restaura(got.lists);
+    ASSERT_EQ(got.lists.Memo3.size(), c.satellite.size()) << c.name;
+    for (std::size_t k = 0; k < c.satellite.size(); ++k) {
+      EXPECT_EQ(got.lists.Memo3[k], capture::unescape_line(c.satellite[k])) << c.name;
+    }
   }
 }
 

@@ -58,6 +58,7 @@ TEST(DemoCapture, LoadsAsAPassOfTheSatellite) {
     const std::string_view line = lists.Memo3.line(k);
     ASSERT_GE(line.size(), 3u * 65) << k;
     if (line != lists.Memo2.line(k)) ++escaped;
+    EXPECT_EQ(line, capture::unescape_line(lists.Memo2.line(k))) << k;
     const auto millivolts = field(line, 55, 56);
     EXPECT_GE(millivolts, 3600);
     EXPECT_LE(millivolts, 4200);
