@@ -1,11 +1,11 @@
 #include "capture/capture_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <memory>
 #include <new>
 
+#include "capture/hex_run.h"
 #include "capture/unescape.h"
 #include "platform/runtime/errors.h"
 
@@ -23,26 +23,6 @@ constexpr std::size_t kTimeStampBlock = 8;
 constexpr std::size_t kReadBlock = std::size_t{1} << 20;
 constexpr std::string_view kSatelliteSource = "A8 82 A0 92 A4";  // TAPIR, shifted left
 constexpr std::size_t kSatelliteSourceAt = 21;
-
-// Each byte's hex text as four characters, the fourth a filler: a line is
-// written four characters at a time, each write overlapping the last by one.
-struct HexTable {
-  std::array<std::array<char, 4>, 256> entry{};
-  constexpr HexTable() {
-    constexpr char digits[] = "0123456789ABCDEF";
-    for (int b = 0; b < 256; ++b) entry[b] = {digits[b >> 4], digits[b & 0x0F], ' ', ' '};
-  }
-};
-constexpr HexTable kHex;
-
-// Writes 3 characters per byte and one character of slack after them.
-inline char* put_hex(char* out, const std::uint8_t* bytes, std::size_t count) noexcept {
-  for (std::size_t i = 0; i < count; ++i) {
-    std::memcpy(out, kHex.entry[bytes[i]].data(), 4);
-    out += 3;
-  }
-  return out;
-}
 
 // The capture as a window of bytes read in large blocks. Byte-wise reading
 // and this window see the same bytes: at most the size taken at open, and the
@@ -106,34 +86,6 @@ const std::uint8_t* walk_time_stamp_data(const std::uint8_t* p, const std::uint8
     if (*run_end == kFend) return run_end + 1;
     p = run_end;
   }
-}
-
-// Writes the hex text of the data from `p` up to the first FEND; returns the
-// FEND's position, or nullptr when the window ends first. Eight bytes at a
-// time while none of them is FEND.
-const std::uint8_t* put_hex_until_fend(const std::uint8_t* p, const std::uint8_t* end, char*& out) noexcept {
-  constexpr std::uint64_t kOnes = 0x0101010101010101ULL;
-  constexpr std::uint64_t kHighs = 0x8080808080808080ULL;
-  constexpr std::uint64_t kFends = kOnes * kFend;
-  char* o = out;
-  while (end - p >= 8) {
-    std::uint64_t word;
-    std::memcpy(&word, p, 8);
-    const std::uint64_t x = word ^ kFends;  // a zero byte where a FEND was
-    if ((x - kOnes) & ~x & kHighs) break;
-    for (int i = 0; i < 8; ++i) {
-      std::memcpy(o, kHex.entry[p[i]].data(), 4);
-      o += 3;
-    }
-    p += 8;
-  }
-  for (; p != end; ++p) {
-    if (*p == kFend) break;
-    std::memcpy(o, kHex.entry[*p].data(), 4);
-    o += 3;
-  }
-  out = o;
-  return p != end ? p : nullptr;
 }
 
 // A frame read from the window: its command byte, its line, where the next

@@ -8,8 +8,6 @@ namespace capture {
 
 namespace {
 
-constexpr std::string_view kFescGroup = "DB ";
-
 // Position of the first "DB " group at or after `from` (a byte boundary) that
 // starts a byte (characters 1, 4, 7...). One two-character compare per byte:
 // this runs over every satellite line.
