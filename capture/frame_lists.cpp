@@ -69,7 +69,7 @@ void FrameLists::clear() noexcept {
   Memo4.clear();
   frame_count = 0;
   text.clear();
-  memo2_escaped.clear();
+  std::vector<bool>().swap(memo2_escaped);
 }
 
 }  // namespace capture

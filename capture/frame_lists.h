@@ -66,7 +66,8 @@ class LineList {
   // The text must live as long as the list's contents (a TextStore, or a literal).
   void append(std::string_view text) { lines_.push_back(text); }
   void reserve(std::size_t count) { lines_.reserve(count); }
-  void clear() noexcept { lines_.clear(); }
+  // Empties the list and gives its memory back.
+  void clear() noexcept { decltype(lines_)().swap(lines_); }
 
   auto begin() const noexcept { return lines_.begin(); }
   auto end() const noexcept { return lines_.end(); }

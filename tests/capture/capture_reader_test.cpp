@@ -211,6 +211,26 @@ TEST(Carrega, FramesAcrossBlockBoundariesAreReadWhole) {
   }
 }
 
+TEST(Carrega, ALoadAfterClearingReplacesWhatTheLastLeft) {
+  TempDir dir;
+  const std::string big = dir.file("big.kss");
+  const std::string small = dir.file("small.kss");
+  test_support::write_file(big, read_demo());
+  test_support::write_file(small, as_text(kiss(0x00, satellite_frame({0xDB, 0xDC}))));
+  FrameLists lists;
+  for (const std::string& path : {big, small}) {
+    lists.clear();
+    platform::CaptureFile file(path);
+    capture::carrega(file, lists);
+    capture::restaura(lists);
+  }
+  EXPECT_EQ(lists.frame_count, 1);
+  EXPECT_EQ(lines_of(lists.Memo1), Lines{kSatelliteLine.substr(0, 48) + "DB DC "});
+  EXPECT_EQ(lines_of(lists.Memo3), Lines{kSatelliteLine.substr(0, 48) + "C0 "});
+  EXPECT_TRUE(lists.Memo4.empty());
+  EXPECT_EQ(lists.Memo2.line(2), "");
+}
+
 TEST(Carrega, ReadsAGrowingCaptureUpToItsSizeAtOpen) {
   TempDir dir;
   const std::string path = dir.file("live.kss");
