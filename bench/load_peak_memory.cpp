@@ -79,7 +79,8 @@ int main(int argc, char** argv) {
   ::getrusage(RUSAGE_SELF, &usage);
 
   const double capture_mb = static_cast<double>(capture_size) / (1 << 20);
-  std::printf("capture            %10.1f MB  (%zu frames, %d of the satellite)\n", capture_mb, frames, satellite);
+  std::printf("capture            %10.1f MB  (%zu frames, %d of the satellite)\n", capture_mb, frames,
+              satellite);
   std::printf("resident before    %10.1f MB\n", before_kb / 1024.0);
   std::printf("peak resident      %10.1f MB  (VmHWM%s)\n", peak_kb / 1024.0,
               reset ? ", reset before the load" : ", since the start: includes generating the capture");

@@ -127,9 +127,8 @@ bool read_frame(const std::uint8_t* p, const std::uint8_t* end, TextStore& text,
   }
   char* const start = text.allocate(3 * kept + 1);
   char* out = start;
-  walk_time_stamp_data(data, frame.next, [&](const std::uint8_t* bytes, std::size_t n) {
-    out = put_hex(out, bytes, n);
-  });
+  walk_time_stamp_data(data, frame.next,
+                       [&](const std::uint8_t* bytes, std::size_t n) { out = put_hex(out, bytes, n); });
   text.shrink_last(out);
   frame.line = {start, static_cast<std::size_t>(out - start)};
   return true;
@@ -180,7 +179,8 @@ void carrega(platform::CaptureFile& capture, FrameLists& lists, const Progress& 
       lists.memo2_escaped.push_back(
           frame.command == kTimeStampCommand
               ? has_escape(line)
-              : std::memchr(frame.data, kFesc, static_cast<std::size_t>(frame.next - 1 - frame.data)) != nullptr);
+              : std::memchr(frame.data, kFesc, static_cast<std::size_t>(frame.next - 1 - frame.data)) !=
+                    nullptr);
     }
     if (frame.command == kTimeStampCommand) lists.Memo4.append(line);
     if (progress) progress(lists.frame_count);

@@ -61,7 +61,8 @@ namespace {
 __attribute__((target("ssse3"))) const std::uint8_t* put_hex_until_fend_ssse3(const std::uint8_t* p,
                                                                               const std::uint8_t* end,
                                                                               char*& out) noexcept {
-  const __m128i digits = _mm_setr_epi8('0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', 'E', 'F');
+  const __m128i digits =
+      _mm_setr_epi8('0', '1', '2', '3', '4', '5', '6', '7', '8', '9', 'A', 'B', 'C', 'D', 'E', 'F');
   const __m128i low_nibble = _mm_set1_epi8(0x0F);
   const __m128i fends = _mm_set1_epi8(static_cast<char>(kFend));
   // Where each output character comes from in the digit pairs; -1 is a blank.

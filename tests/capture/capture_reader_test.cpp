@@ -1,5 +1,4 @@
 #include "capture/capture_reader.h"
-#include "capture/unescape.h"
 
 #include <gtest/gtest.h>
 
@@ -8,6 +7,7 @@
 #include <fstream>
 #include <optional>
 
+#include "capture/unescape.h"
 #include "platform/runtime/errors.h"
 #include "tests/capture/reference_reader.h"
 #include "tests/platform/temp_dir.h"
@@ -30,8 +30,9 @@ Bytes operator+(Bytes a, const Bytes& b) {
 
 // An AX.25 header from CQ to TAPIR1 (source SSID byte E1), then `info`.
 Bytes satellite_frame(const Bytes& info = {0x48, 0x49}) {
-  return Bytes{0x86, 0xA2, 0x40, 0x40, 0x40, 0x40, 0x60, 0xA8, 0x82, 0xA0, 0x92, 0xA4, 0x62, 0xE1, 0x03, 0xF0} +
-         info;
+  const Bytes header = {0x86, 0xA2, 0x40, 0x40, 0x40, 0x40, 0x60, 0xA8,
+                        0x82, 0xA0, 0x92, 0xA4, 0x62, 0xE1, 0x03, 0xF0};
+  return header + info;
 }
 const std::string kSatelliteLine = "86 A2 40 40 40 40 60 A8 82 A0 92 A4 62 E1 03 F0 48 49 ";
 
@@ -91,6 +92,8 @@ std::string read_demo() { return test_support::read_file(source_dir() + "/sample
 using Lines = std::vector<std::string>;
 
 TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
+  const std::string kTwoBlocks = "00 11 22 33 44 55 66 77 00 A1 A2 A3 A4 A5 A6 A7 ";
+  const std::string kOtherTapir = "86 A2 40 40 40 40 60 A8 82 A0 92 A4 64 61 ";
   const struct {
     const char* name;
     Bytes capture;
@@ -104,12 +107,13 @@ TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
        {"00 00 01 4A 5B 6C 7D 8E "}, {}, {"00 00 01 4A 5B 6C 7D 8E "}, {}},
       {"FEND inside the block", kiss(0x09, {0x00, 0x00, 0x01, 0xC0, 0x11, 0x22, 0x33, 0x44}),
        {"00 00 01 C0 11 22 33 44 "}, {}, {"00 00 01 C0 11 22 33 44 "}, {}},
-      {"byte after the block dropped", kiss(0x09, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}),
+      {"byte after the block dropped",
+       kiss(0x09, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88}),
        {"00 11 22 33 44 55 66 77 "}, {}, {"00 11 22 33 44 55 66 77 "}, {}},
       {"two blocks",
-       kiss(0x09, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x00, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6,
-                   0xA7}),
-       {"00 11 22 33 44 55 66 77 00 A1 A2 A3 A4 A5 A6 A7 "}, {}, {"00 11 22 33 44 55 66 77 00 A1 A2 A3 A4 A5 A6 A7 "}, {}},
+       kiss(0x09, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88,  // 0x88 dropped
+                   0x00, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7}),
+       {kTwoBlocks}, {}, {kTwoBlocks}, {}},
       {"text time stamp", kiss(0x09, {0x32, 0x30}), {"32 30 "}, {}, {"32 30 "}, {}},
       {"block after text bytes", kiss(0x09, {0x32, 0x00, 0xC0, 0xDB, 3, 4, 5, 6, 7}),
        {"32 00 C0 DB 03 04 05 06 07 "}, {}, {"32 00 C0 DB 03 04 05 06 07 "}, {}},
@@ -120,12 +124,14 @@ TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
       {"escaped time stamp of the satellite", kiss(0x09, satellite_frame({0xDB, 0xDC})),
        {kSatelliteLine.substr(0, 48) + "DB DC "}, {kSatelliteLine.substr(0, 48) + "DB DC "},
        {kSatelliteLine.substr(0, 48) + "DB DC "}, {}},
-      {"sixth letter and SSID not compared", kiss(0x00, Bytes{0x86, 0xA2, 0x40, 0x40, 0x40, 0x40, 0x60, 0xA8, 0x82, 0xA0, 0x92, 0xA4, 0x64, 0x61}),
-       {"86 A2 40 40 40 40 60 A8 82 A0 92 A4 64 61 "}, {"86 A2 40 40 40 40 60 A8 82 A0 92 A4 64 61 "}, {}, {}},
+      {"sixth letter and SSID not compared",
+       kiss(0x00, Bytes{0x86, 0xA2, 0x40, 0x40, 0x40, 0x40, 0x60, 0xA8, 0x82, 0xA0, 0x92, 0xA4, 0x64, 0x61}),
+       {kOtherTapir}, {kOtherTapir}, {}, {}},
       {"source test on the escaped line", kiss(0x00, Bytes{0xDB, 0xDC} + satellite_frame()),
        {"DB DC " + kSatelliteLine}, {}, {}, {}},
       {"no FEND first", Bytes{0x41, 0x00, 0x42, 0xC0}, {"42 "}, {}, {}, {}},
-      {"one FEND too many", kiss(0x00, {0x41}) + Bytes{0xC0} + kiss(0x00, satellite_frame()) + kiss(0x00, satellite_frame()),
+      {"one FEND too many",
+       kiss(0x00, {0x41}) + Bytes{0xC0} + kiss(0x00, satellite_frame()) + kiss(0x00, satellite_frame()),
        {"41 ", "00 " + kSatelliteLine, kSatelliteLine}, {kSatelliteLine}, {}, {}},
       {"last frame without FEND", kiss(0x00, satellite_frame()) + Bytes{0xC0, 0x00, 0x41},
        {kSatelliteLine}, {kSatelliteLine}, {}, 100},
@@ -171,10 +177,11 @@ TEST(Carrega, ReportsTheEndOfFileMessage) {
 // Captures cut after every byte end as byte-by-byte reading ends.
 TEST(Carrega, EveryTruncationLeavesWhatByteWiseReadingLeaves) {
   Bytes tricky;
-  for (const Bytes& frame : {kiss(0x09, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88, 0x00, 0xC0, 0xA2, 0xA3,
-                                         0xA4, 0xA5, 0xA6, 0xA7}),
-                             kiss(0x00, satellite_frame({0xDB, 0xDC, 0xDB, 0xDD, 0x41})), kiss(0x00, {}),
-                             kiss(0x09, {0x32, 0x30, 0x00, 1, 2, 3, 4, 5, 6, 7, 0xC0}), kiss(0x07, {0x41, 0x42})}) {
+  for (const Bytes& frame :
+       {kiss(0x09, {0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66, 0x77, 0x88,  // two blocks, a FEND inside
+                    0x00, 0xC0, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7}),
+        kiss(0x00, satellite_frame({0xDB, 0xDC, 0xDB, 0xDD, 0x41})), kiss(0x00, {}),
+        kiss(0x09, {0x32, 0x30, 0x00, 1, 2, 3, 4, 5, 6, 7, 0xC0}), kiss(0x07, {0x41, 0x42})}) {
     tricky = tricky + frame;
   }
   const std::string demo = read_demo();
@@ -204,8 +211,9 @@ TEST(Carrega, FramesAcrossBlockBoundariesAreReadWhole) {
                         "tail at " + std::to_string(kBlock - back));
     if (HasFailure()) return;
   }
-  for (const Bytes& capture : {kiss(0x00, {0x41}) + kiss(0x00, Bytes(3 * kBlock + 5, 0x42)) + kiss(0x00, {0x43}),
-                               kiss(0x00, {0x41}) + Bytes{0xC0, 0x00} + Bytes(2 * kBlock, 0x42)}) {
+  for (const Bytes& capture :
+       {kiss(0x00, {0x41}) + kiss(0x00, Bytes(3 * kBlock + 5, 0x42)) + kiss(0x00, {0x43}),
+        kiss(0x00, {0x41}) + Bytes{0xC0, 0x00} + Bytes(2 * kBlock, 0x42)}) {  // the last one cut short
     const std::string text = as_text(capture);
     expect_as_reference(load_bytes(dir, text), test_support::reference_load(text), "long frame");
   }
