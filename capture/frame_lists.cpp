@@ -14,6 +14,7 @@ constexpr std::size_t kLargestBlock = std::size_t{64} << 20;
 
 TextStore& TextStore::operator=(TextStore&& other) noexcept {
   blocks_ = std::move(other.blocks_);
+  block_start_ = std::exchange(other.block_start_, nullptr);
   cursor_ = std::exchange(other.cursor_, nullptr);
   limit_ = std::exchange(other.limit_, nullptr);
   next_block_ = std::exchange(other.next_block_, 0);
@@ -24,29 +25,18 @@ TextStore& TextStore::operator=(TextStore&& other) noexcept {
 void TextStore::start_block(std::size_t size) {
   blocks_.reserve(blocks_.size() + 1);  // so that the new block cannot be lost
   Block block(static_cast<char*>(platform::allocate_big(size)), Release{size});
-  cursor_ = block.get();
+  block_start_ = cursor_ = block.get();
   limit_ = cursor_ + size;
   blocks_.push_back(std::move(block));
 }
 
-char* TextStore::allocate(std::size_t size) {
-  if (static_cast<std::size_t>(limit_ - cursor_) < size) {
-    next_block_ = std::clamp(2 * next_block_, kFirstBlock, kLargestBlock);
-    start_block(std::max(size, next_block_));
-  }
-  char* start = cursor_;
-  cursor_ += size;
-  return start;
+void TextStore::start_next_block(std::size_t at_least) {
+  next_block_ = std::clamp(2 * next_block_, kFirstBlock, kLargestBlock);
+  start_block(std::max(at_least, next_block_));
 }
 
 void TextStore::reserve(std::size_t size) {
   if (static_cast<std::size_t>(limit_ - cursor_) < size) start_block(size);
-}
-
-void TextStore::shrink_last(char* end_of_used) noexcept {
-  if (!blocks_.empty() && end_of_used >= blocks_.back().get() && end_of_used <= cursor_) {
-    cursor_ = end_of_used;
-  }
 }
 
 std::string_view TextStore::keep(std::string_view text) {
@@ -58,7 +48,7 @@ std::string_view TextStore::keep(std::string_view text) {
 
 void TextStore::clear() noexcept {
   blocks_.clear();
-  cursor_ = limit_ = nullptr;
+  block_start_ = cursor_ = limit_ = nullptr;
   next_block_ = 0;
 }
 

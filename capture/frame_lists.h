@@ -23,10 +23,17 @@ class TextStore {
   TextStore& operator=(TextStore&& other) noexcept;
   ~TextStore() = default;
 
-  // Room for `size` characters, contiguous.
-  char* allocate(std::size_t size);
+  // Room for `size` characters, contiguous. Inline: the reader asks once per frame.
+  char* allocate(std::size_t size) {
+    if (static_cast<std::size_t>(limit_ - cursor_) < size) start_next_block(size);
+    char* start = cursor_;
+    cursor_ += size;
+    return start;
+  }
   // Gives back the unused tail of the most recent allocation.
-  void shrink_last(char* end_of_used) noexcept;
+  void shrink_last(char* end_of_used) noexcept {
+    if (end_of_used >= block_start_ && end_of_used <= cursor_) cursor_ = end_of_used;
+  }
   // A copy of `text` that lives as long as the store.
   std::string_view keep(std::string_view text);
   // Makes the next `size` characters of allocations come from one block, so
@@ -41,8 +48,10 @@ class TextStore {
   };
   using Block = std::unique_ptr<char[], Release>;
   void start_block(std::size_t size);
+  void start_next_block(std::size_t at_least);
 
   std::vector<Block> blocks_;
+  char* block_start_ = nullptr;
   char* cursor_ = nullptr;
   char* limit_ = nullptr;
   std::size_t next_block_ = 0;
