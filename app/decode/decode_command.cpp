@@ -1,6 +1,7 @@
 #include "app/decode/decode_command.h"
 
 #include <QCommandLineParser>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
@@ -88,8 +89,9 @@ Options parse_options(const QStringList& arguments, std::ostream& out, std::ostr
 // was loaded is released before the next capture.
 bool decode_one(const QString& capture_path, const Options& options, OutputFormat& output, std::ostream& out,
                 std::ostream& err) {
-  const LoadedCapture loaded =
-      load_capture(local_path(capture_path), local_path(QFileInfo(capture_path).absoluteFilePath()));
+  // The window's file dialog hands the Open command a clean full path.
+  const QString full_path = QDir::cleanPath(QFileInfo(capture_path).absoluteFilePath());
+  const LoadedCapture loaded = load_capture(local_path(capture_path), local_path(full_path));
   output.capture(loaded);
   for (std::int32_t k = 1; k <= loaded.lists.frame_count; ++k) {
     output.frame(loaded, k, decode_satellite_frame(loaded.lists, k));

@@ -16,8 +16,9 @@ struct ProgramRun {
   QByteArray err;
 };
 
-ProgramRun run_program(const QStringList& arguments) {
+ProgramRun run_program(const QStringList& arguments, const QString& working_directory = {}) {
   QProcess process;
+  process.setWorkingDirectory(working_directory);
   QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
   environment.insert("LC_ALL", "C");
   process.setProcessEnvironment(environment);
@@ -73,6 +74,17 @@ TEST(Program, HelpGoesToStandardOutput) {
   EXPECT_EQ(result.status, 0);
   EXPECT_TRUE(result.out.contains("--format <text|csv|jsonl>"));
   EXPECT_TRUE(result.err.isEmpty());
+}
+
+TEST(Program, EmptyCaptureCaptionNamesTheFullPathAsTheFileDialogWould) {
+  QTemporaryDir dir;
+  ASSERT_TRUE(dir.isValid());
+  fixture::write_file(dir.filePath("empty.kss").toStdString(), "");
+  const ProgramRun result = run_program({"--format", "jsonl", "./empty.kss"}, dir.path());
+  EXPECT_EQ(result.status, 0);
+  EXPECT_EQ(result.out, "{\"type\":\"capture\",\"capture\":\"./empty.kss\",\"frames\":0,\"satellite_frames\":0,"
+                        "\"time_stamp_frames\":0,\"error\":null,\"Label5\":\"" +
+                            dir.filePath("empty.kss").toUtf8() + "   is not a valid file !\",\"Label4\":null}\n");
 }
 
 }  // namespace
