@@ -1,21 +1,18 @@
 #include "capture/hex_export.h"
 
-#include <cstdio>
-
-#include "platform/runtime/errors.h"
+#include "platform/runtime/text_file.h"
 
 namespace capture {
 
-// First draft: plain stdio; replaced by the whole-or-nothing writer.
+void write_hex_file(const std::string& path, const LineList& unescaped, std::int32_t frame_count,
+                    const platform::WriteBytes& write) {
+  platform::TextFileWriter file(path, write);
+  for (std::int32_t k = 1; k <= frame_count; ++k) file.write_line(unescaped.line(k));
+  file.commit();
+}
+
 void write_hex_file(const std::string& path, const LineList& unescaped, std::int32_t frame_count) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) platform::throw_io_error_from_errno(errno);
-  for (std::int32_t k = 1; k <= frame_count; ++k) {
-    const std::string_view line = unescaped.line(k);
-    std::fwrite(line.data(), 1, line.size(), file);
-    std::fwrite("\r\n", 1, 2, file);
-  }
-  if (std::fclose(file) != 0) platform::throw_io_error_from_errno(errno);
+  write_hex_file(path, unescaped, frame_count, platform::host_write());
 }
 
 }  // namespace capture

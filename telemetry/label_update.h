@@ -29,7 +29,11 @@ std::string_view label_name(Label label);
 
 struct LabelUpdate {
   Label label;
-  std::optional<std::string> text;  // none: the label keeps its text
+  // The text as the label shows it: a label keeps its text up to its first
+  // zero character, so the text is already cut there (a message of "HELLO"
+  // and 25 zero bytes is " Message: HELLO"). None: the label keeps its text.
+  std::optional<std::string> text;
+  // False: the label's visibility is left as it is (never hidden here).
   bool make_visible = false;
 };
 

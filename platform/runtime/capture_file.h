@@ -11,7 +11,9 @@ namespace platform {
 
 class CaptureFile {
  public:
-  // Throws IoError when the file cannot be opened or its size taken.
+  // Throws IoError when the file cannot be opened or its size taken. Anything
+  // but a regular file (a directory, a named pipe, a device) is refused with
+  // "File access denied", so that opening a pipe never waits for a writer.
   explicit CaptureFile(const std::string& path);
   ~CaptureFile();
   CaptureFile(const CaptureFile&) = delete;

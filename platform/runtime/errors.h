@@ -16,6 +16,7 @@ inline constexpr int too_many_open_files = 4;
 inline constexpr int access_denied = 5;
 inline constexpr int read_beyond_end_of_file = 100;
 inline constexpr int disk_full = 101;
+inline constexpr int file_not_open = 103;  // no message of its own
 inline constexpr int invalid_numeric_input = 106;
 }  // namespace io_code
 
