@@ -1,11 +1,12 @@
 #include "app/decode/beacon_fields.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 
 #include "capture/hex_text.h"
 #include "platform/runtime/errors.h"
-#include "platform/runtime/hex_convert.h"
+#include "telemetry/beacon_fields.h"
 
 namespace decode_cli {
 
@@ -30,15 +31,12 @@ constexpr std::size_t kSrcSsid = 14;
 constexpr std::size_t kControl = 15;
 constexpr std::size_t kProtocolId = 16;
 
-// Joins the pairs present, most significant byte first; none present: absent.
+// The window's reading of a field; none of its bytes present: absent.
 std::optional<std::uint32_t> unsigned_field(std::string_view line, ByteRange bytes) {
-  std::string digits;
-  for (std::size_t b = bytes.last; b >= bytes.first; --b) digits += capture::byte_digits(line, b);
-  if (digits.empty()) return std::nullopt;
   try {
-    return static_cast<std::uint32_t>(platform::hex_digits_to_int64(digits));
+    return static_cast<std::uint32_t>(telemetry::field_value(line, bytes.first, bytes.last));
   } catch (const platform::ConvertError&) {
-    return std::nullopt;  // not hex text: no value to show
+    return std::nullopt;
   }
 }
 
@@ -48,19 +46,16 @@ std::optional<std::string> digits_field(std::string_view line, std::size_t byte_
   return std::string(digits);
 }
 
+// The message bytes that the line holds.
 std::optional<std::string> message_field(std::string_view line) {
-  std::string message;
-  for (std::size_t b = kMessage.first; b <= kMessage.last; ++b) {
-    const std::string_view digits = capture::byte_digits(line, b);
-    if (digits.empty()) break;
-    try {
-      message.push_back(static_cast<char>(platform::hex_digits_to_int32(digits)));
-    } catch (const platform::ConvertError&) {
-      break;
-    }
+  const std::size_t bytes_in_line = (line.size() + 1) / 3;  // each byte but the last has its blank
+  const std::size_t last = std::min(kMessage.last, bytes_in_line);
+  if (last < kMessage.first) return std::nullopt;
+  try {
+    return telemetry::field_characters(line, kMessage.first, last);
+  } catch (const platform::ConvertError&) {
+    return std::nullopt;
   }
-  if (message.empty()) return std::nullopt;
-  return message;
 }
 
 // value / 10^decimals with exactly `decimals` digits after the point.
@@ -116,14 +111,13 @@ std::string iso8601_utc(std::uint32_t seconds_since_1970) {
 }
 
 std::string mode_name(std::string_view mode_digits) {
-  static constexpr struct {
-    std::string_view digits;
-    std::string_view name;
-  } kModes[] = {{"03", "NOMINAL"}, {"02", "LEOP"}, {"01", "SAFE"}, {"00", "GROUND"}};
-  for (const auto& mode : kModes) {
-    if (mode.digits == mode_digits) return std::string(mode.name);
-  }
-  return std::string(mode_digits);
+  // The window's mode text without its prefix and blanks: " Mode: NOMINAL " -> "NOMINAL".
+  constexpr std::string_view kPrefix = " Mode: ";
+  const auto text = telemetry::mode_text(mode_digits);
+  if (!text || !text->starts_with(kPrefix)) return std::string(mode_digits);
+  std::string name = text->substr(kPrefix.size());
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
 }
 
 }  // namespace decode_cli
