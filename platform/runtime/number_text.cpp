@@ -18,7 +18,8 @@ struct Decimal {
 
 // The exact decimal expansion of a non-negative finite value. A binary
 // fraction with k fractional bits has exactly k decimals, and the C library
-// prints every digit it is asked for exactly, so nothing is rounded here.
+// (glibc) prints every digit it is asked for exactly, so nothing is rounded
+// here. Its decimal separator follows LC_NUMERIC and is skipped.
 Decimal exact_decimal(long double magnitude) {
   int exponent = 0;
   std::frexp(magnitude, &exponent);
@@ -33,11 +34,14 @@ Decimal exact_decimal(long double magnitude) {
   }
   text.resize(length > 0 ? static_cast<std::size_t>(length) : 0);
 
+  // The integer digits, the locale's decimal separator, the decimals.
   Decimal result;
-  const std::size_t dot = text.find('.');
-  result.point = dot == std::string::npos ? text.size() : dot;
-  result.digits = text;
-  if (dot != std::string::npos) result.digits.erase(dot, 1);
+  result.digits.reserve(text.size());
+  for (char c : text) {
+    if (c >= '0' && c <= '9') result.digits.push_back(c);
+    else if (result.point == 0) result.point = result.digits.size();
+  }
+  if (result.point == 0) result.point = result.digits.size();
   return result;
 }
 

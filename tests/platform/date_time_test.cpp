@@ -8,6 +8,8 @@
 #include <ctime>
 #include <string>
 
+#include "test_locale.h"
+
 namespace {
 
 using platform::date_time_text;
@@ -107,19 +109,6 @@ TEST(DateTimeText, FillsEveryFieldAStrftimeFormatMayUse) {
             "Sun 02/07/06 06:28:15 AM");
 }
 
-// Selects a locale for LC_TIME, building it from the system's locale sources
-// into a private folder when it is not installed.
-bool select_time_locale(const std::string& source, const std::string& charset) {
-  const std::string name = source + "." + charset;
-  if (std::setlocale(LC_TIME, name.c_str()) != nullptr) return true;
-  const std::string folder = testing::TempDir() + "tapir-locales";
-  const std::string command = "mkdir -p '" + folder + "' && env -u LOCPATH localedef -i " + source + " -f " + charset +
-                              " '" + folder + "/" + name + "' >/dev/null 2>&1";
-  if (std::system(command.c_str()) != 0) return false;
-  setenv("LOCPATH", folder.c_str(), 1);
-  return std::setlocale(LC_TIME, name.c_str()) != nullptr;
-}
-
 TEST(DateTimeText, UsesTheFormatsOfAnotherLocale) {
   const struct {
     const char* source;
@@ -130,7 +119,7 @@ TEST(DateTimeText, UsesTheFormatsOfAnotherLocale) {
       {"en_US", "03/16/2021 05:09:52 AM", "01/01/1970"},
   };
   for (const auto& c : cases) {
-    if (!select_time_locale(c.source, "UTF-8")) {
+    if (!platform_test::select_locale(LC_TIME, c.source, "UTF-8")) {
       std::setlocale(LC_TIME, "C");
       GTEST_SKIP() << "no " << c.source << " locale and none could be built";
     }

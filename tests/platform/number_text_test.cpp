@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <clocale>
 #include <limits>
+
+#include "test_locale.h"
 
 namespace {
 
@@ -53,6 +56,18 @@ TEST(FixedPointText, RoundsHalfUpAlignsRightAndNeverCuts) {
     EXPECT_EQ(fixed_point_text(c.value, c.width, c.decimals), c.text)
         << static_cast<double>(c.value) << " at (" << c.width << ", " << c.decimals << ")";
   }
+}
+
+TEST(FixedPointText, KeepsItsPointUnderACommaLocale) {
+  if (!platform_test::select_locale(LC_ALL, "de_DE", "UTF-8")) {
+    std::setlocale(LC_ALL, "C");
+    GTEST_SKIP() << "no de_DE locale and none could be built";
+  }
+  EXPECT_EQ(fixed_point_text(3712 * 0.001L, 6, 3), " 3.712");
+  EXPECT_EQ(fixed_point_text(-525 * 0.01L, 4, 1), "-5.3");
+  EXPECT_EQ(fixed_point_text(65535.0L, 4, 1), "65535.0");
+  EXPECT_EQ(integer_text(-1234567), "-1234567");
+  std::setlocale(LC_ALL, "C");
 }
 
 }  // namespace

@@ -80,7 +80,7 @@ TEST(DecodeFrame, FullFrameGivesEveryLabelInOrder) {
   }
 }
 
-TEST(DecodeFrame, LineWithoutDateSkipsLabel20) {
+TEST(DecodeFrame, Label20OnlyWhenTheTimeStampLineHasADate) {
   for (const std::string& line : {std::string(), hex_line("2021-03-16 05:09:52.999 utc"),
                                   kTimeStampLine + kTimeStampLine}) {
     const Decoded decoded = decode(line, Frame().line());
@@ -90,6 +90,10 @@ TEST(DecodeFrame, LineWithoutDateSkipsLabel20) {
   }
   const Decoded text_form = decode(hex_line("2021-03-16 05:09:52.999 UTC"), Frame().line());
   EXPECT_EQ(shown(text_form.of(Label::Label20)), " RX date: 2021-03-16 05:09:52.999 UTC");
+  // Like every label, Label20 shows its text up to its first zero byte.
+  std::string with_zero = "2021-03-16 05:09:52.999 UTC";
+  with_zero[4] = '\0';
+  EXPECT_EQ(shown(decode(hex_line(with_zero), Frame().line()).of(Label::Label20)), " RX date: 2021");
 }
 
 TEST(DecodeFrame, SatelliteTimeStampsInUtcWhateverTheTimeZone) {

@@ -46,7 +46,8 @@ TEST(ReceptionDate, OtherLinesHaveNoDate) {
     std::string line;
   } cases[] = {
       {"empty", ""},
-      {"two eight-byte blocks", hex_line({0, 0, 1, 0x78, 0x39, 0x70, 0xBC, 0xE7, 0, 0, 1, 0x78, 0x39, 0x70, 0xBC, 0xE7})},
+      {"two eight-byte blocks",
+       hex_line({0, 0, 1, 0x78, 0x39, 0x70, 0xBC, 0xE7, 0, 0, 1, 0x78, 0x39, 0x70, 0xBC, 0xE7})},
       {"lower-case utc", hex_line("2021-03-16 05:09:52.999 utc")},
       {"UTC at bytes 24 to 26", hex_line("2021-03-16 05:09:52.99 UTC ")},
       {"longer than 48 characters but no byte 27", hex_line("2021-03-16 05:09:52.999 UT")},
