@@ -5,6 +5,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
+#include <array>
 
 #include "telemetry/label_update.h"
 
@@ -13,15 +14,23 @@ namespace decode_cli {
 namespace {
 
 // QJsonObject keeps its keys sorted, so the objects are put together here in
-// their fixed order, while Qt writes (and escapes) every value.
+// their fixed order. Qt writes (and escapes) every text and array; numbers and
+// null need no escaping.
 class JsonLine {
  public:
+  JsonLine() { line_.reserve(1024); }  // a frame's line, whole
   JsonLine& add(const char* key, const QJsonValue& value) {
+    if (value.isNull()) return add_json(key, "null");
+    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+    return add_json(key, QByteArrayView(wrapped).sliced(1, wrapped.size() - 2));  // drop the brackets
+  }
+  JsonLine& add(const char* key, qint64 number) { return add_json(key, QByteArray::number(number)); }
+  // A value already written as JSON.
+  JsonLine& add_json(const char* key, QByteArrayView json) {
     line_ += line_.isEmpty() ? "{\"" : ",\"";
     line_ += key;
     line_ += "\":";
-    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    line_ += QByteArrayView(wrapped).sliced(1, wrapped.size() - 2);  // drop the array's brackets
+    line_ += json;
     return *this;
   }
   void write(std::ostream& out) {
@@ -41,12 +50,25 @@ QJsonValue message_or_null(const std::optional<std::string>& message) {
   return message ? QJsonValue(QString::fromStdString(*message)) : QJsonValue(QJsonValue::Null);
 }
 
+// The names are made once: a copied QString shares its text.
+const QString& json_label_name(telemetry::Label label) {
+  static const auto names = [] {
+    std::array<QString, static_cast<std::size_t>(telemetry::Label::Label18) + 1> made;
+    for (std::size_t i = 0; i < made.size(); ++i) {
+      const std::string_view name = telemetry::label_name(static_cast<telemetry::Label>(i));
+      made[i] = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+    }
+    return made;
+  }();
+  return names.at(static_cast<std::size_t>(label));
+}
+
 }  // namespace
 
 void JsonlOutput::capture(const LoadedCapture& loaded) {
   const auto& lists = loaded.lists;
   JsonLine()
-      .add("type", QStringLiteral("capture"))
+      .add_json("type", "\"capture\"")
       .add("capture", QFile::decodeName(QByteArray::fromStdString(loaded.path)))
       .add("frames", static_cast<qint64>(lists.Memo1.size()))
       .add("satellite_frames", lists.frame_count)
@@ -60,12 +82,10 @@ void JsonlOutput::capture(const LoadedCapture& loaded) {
 void JsonlOutput::frame(const LoadedCapture&, std::int32_t k, const FrameDecoding& decoding) {
   QJsonArray updates;
   for (const telemetry::LabelUpdate& update : decoding.updates) {
-    const std::string_view name = telemetry::label_name(update.label);
-    updates.append(QJsonArray{QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size())),
-                              optional_text(update.text, label_text)});
+    updates.append(QJsonArray{json_label_name(update.label), optional_text(update.text, label_text)});
   }
   JsonLine()
-      .add("type", QStringLiteral("frame"))
+      .add_json("type", "\"frame\"")
       .add("frame", k)
       .add("updates", updates)
       .add("error", message_or_null(decoding.error))
