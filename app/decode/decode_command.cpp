@@ -34,7 +34,8 @@ Options parse_options(const QStringList& arguments, std::ostream& out, std::ostr
   QCommandLineParser parser;
   parser.setApplicationDescription(
       "Decodes every beacon of the cubesat TAPIR1 in KISS capture files (.kss), "
-      "for terminals, spreadsheets and scripts.");
+      "for terminals, spreadsheets and scripts.\n"
+      "Exit status: 0 every capture read whole, 1 a capture could not be opened or read, 2 usage error.");
   const QCommandLineOption help_option = parser.addHelpOption();
   const QCommandLineOption version_option = parser.addVersionOption();
   const QCommandLineOption format_option(

@@ -1,9 +1,10 @@
 #pragma once
 // The batch decoder's command line:
 //   tapir1-decode [--format text|csv|jsonl] [--hex FILE] CAPTURE...
-// Returns the exit status: 0 when every capture was read whole, 1 when one
-// could not be opened or read (or a file could not be written), 2 for a usage
-// error.
+// Returns the exit status: 0 when every capture was read whole (empty ones and
+// ones without the satellite's frames included), 1 when one could not be
+// opened or read, when the Open command would have stopped with an error on
+// it, or when the .HEX file could not be written; 2 for a usage error.
 
 #include <QStringList>
 #include <ostream>
