@@ -5,13 +5,18 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonValue>
-#include <array>
 
 #include "telemetry/label_update.h"
 
 namespace decode_cli {
 
 namespace {
+
+// One value as Qt writes it in a compact document.
+QByteArray json_value(const QJsonValue& value) {
+  const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+  return wrapped.sliced(1, wrapped.size() - 2);  // drop the brackets
+}
 
 // QJsonObject keeps its keys sorted, so the objects are put together here in
 // their fixed order. Qt writes (and escapes) every text and array; numbers and
@@ -20,9 +25,7 @@ class JsonLine {
  public:
   JsonLine() { line_.reserve(1024); }  // a frame's line, whole
   JsonLine& add(const char* key, const QJsonValue& value) {
-    if (value.isNull()) return add_json(key, "null");
-    const QByteArray wrapped = QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
-    return add_json(key, QByteArrayView(wrapped).sliced(1, wrapped.size() - 2));  // drop the brackets
+    return add_json(key, value.isNull() ? QByteArray("null") : json_value(value));
   }
   JsonLine& add(const char* key, qint64 number) { return add_json(key, QByteArray::number(number)); }
   // A value already written as JSON.
@@ -50,19 +53,6 @@ QJsonValue message_or_null(const std::optional<std::string>& message) {
   return message ? QJsonValue(QString::fromStdString(*message)) : QJsonValue(QJsonValue::Null);
 }
 
-// The names are made once: a copied QString shares its text.
-const QString& json_label_name(telemetry::Label label) {
-  static const auto names = [] {
-    std::array<QString, static_cast<std::size_t>(telemetry::Label::Label18) + 1> made;
-    for (std::size_t i = 0; i < made.size(); ++i) {
-      const std::string_view name = telemetry::label_name(static_cast<telemetry::Label>(i));
-      made[i] = QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
-    }
-    return made;
-  }();
-  return names.at(static_cast<std::size_t>(label));
-}
-
 }  // namespace
 
 void JsonlOutput::capture(const LoadedCapture& loaded) {
@@ -79,15 +69,29 @@ void JsonlOutput::capture(const LoadedCapture& loaded) {
       .write(out_);
 }
 
+const QByteArray& JsonTexts::operator()(std::string_view latin1_text) {
+  const std::string key(latin1_text);
+  if (const auto known = written_.find(key); known != written_.end()) return known->second;
+  if (written_.size() >= kMostRemembered) written_.clear();
+  return written_.emplace(key, json_value(label_text(latin1_text))).first->second;
+}
+
 void JsonlOutput::frame(const LoadedCapture&, std::int32_t k, const FrameDecoding& decoding) {
-  QJsonArray updates;
+  // [[LABEL,TEXT],...]: the brackets and commas here, every string from Qt.
+  QByteArray updates = "[";
   for (const telemetry::LabelUpdate& update : decoding.updates) {
-    updates.append(QJsonArray{json_label_name(update.label), optional_text(update.text, label_text)});
+    if (updates.size() > 1) updates += ',';
+    updates += '[';
+    updates += texts_(telemetry::label_name(update.label));
+    updates += ',';
+    updates += update.text ? texts_(*update.text) : QByteArray("null");
+    updates += ']';
   }
+  updates += ']';
   JsonLine()
       .add_json("type", "\"frame\"")
       .add("frame", k)
-      .add("updates", updates)
+      .add_json("updates", updates)
       .add("error", message_or_null(decoding.error))
       .write(out_);
 }

@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "app/decode/csv_output.h"
+#include "app/decode/jsonl_output.h"
 #include "capture_fixture.h"
 
 namespace {
@@ -102,6 +103,33 @@ TEST_F(Formats, JsonlCaptureObjectKeepsItsKeysInOrder) {
             "{\"type\":\"capture\",\"capture\":\"pass, \\\"A\\\".kss\",\"frames\":1,\"satellite_frames\":1,"
             "\"time_stamp_frames\":0,\"error\":null,\"Label5\":\"from:  TAPIR1     to:  CQ    \","
             "\"Label4\":\" This file contains  1  frame\"}\n");
+}
+
+TEST_F(Formats, JsonlFrameObjectsEscapeEveryTextThroughQt) {
+  const auto loaded = load({fixture::beacon_bytes(fixture::Beacon{})});
+  const std::vector<FrameDecoding> decodings = {
+      {{{Label::Label6, " Message: \"q\" \\ \x01 \xE9", true}, {Label::Label10, std::nullopt, true}}, std::nullopt},
+      {{{Label::Label9, " Temperature: 23.5 \xB0" "C", true}}, "'$' is not a valid integer value"},
+  };
+  const std::string out = print(decode_cli::Format::jsonl, loaded, decodings);
+  EXPECT_EQ(out.substr(out.find('\n') + 1),
+            "{\"type\":\"frame\",\"frame\":1,\"updates\":[[\"Label6\",\" Message: \\\"q\\\" \\\\ \\u0001 \xC3\xA9\"],"
+            "[\"Label10\",null]],\"error\":null}\n"
+            "{\"type\":\"frame\",\"frame\":2,\"updates\":[[\"Label9\",\" Temperature: 23.5 \xC2\xB0" "C\"]],"
+            "\"error\":\"'$' is not a valid integer value\"}\n");
+
+  // Texts written once are remembered; far more distinct texts than it keeps
+  // still come out right, the first ones again at the end.
+  std::ostringstream many;
+  decode_cli::JsonlOutput output(many);
+  std::string expected;
+  for (int i = 0; i < 10000; ++i) {
+    const int n = i < 9000 ? i : i - 9000;
+    output.frame(loaded, 1, {{{Label::Label11, " Boot counter: " + std::to_string(n), true}}, std::nullopt});
+    expected += "{\"type\":\"frame\",\"frame\":1,\"updates\":[[\"Label11\",\" Boot counter: " + std::to_string(n) +
+                "\"]],\"error\":null}\n";
+  }
+  EXPECT_EQ(many.str(), expected);
 }
 
 TEST_F(Formats, TextShowsTheLabelTextsInUtf8AndTheError) {
