@@ -70,10 +70,9 @@ void JsonlOutput::capture(const LoadedCapture& loaded) {
 }
 
 const QByteArray& JsonTexts::operator()(std::string_view latin1_text) {
-  const std::string key(latin1_text);
-  if (const auto known = written_.find(key); known != written_.end()) return known->second;
+  if (const auto known = written_.find(latin1_text); known != written_.end()) return known->second;
   if (written_.size() >= kMostRemembered) written_.clear();
-  return written_.emplace(key, json_value(label_text(latin1_text))).first->second;
+  return written_.emplace(std::string(latin1_text), json_value(label_text(latin1_text))).first->second;
 }
 
 void JsonlOutput::frame(const LoadedCapture&, std::int32_t k, const FrameDecoding& decoding) {

@@ -20,8 +20,13 @@ class JsonTexts {
   const QByteArray& operator()(std::string_view latin1_text);
 
  private:
+  // Looked up by the view itself: no key is made for a text already written.
+  struct Hash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const noexcept { return std::hash<std::string_view>{}(text); }
+  };
   static constexpr std::size_t kMostRemembered = 4096;
-  std::unordered_map<std::string, QByteArray> written_;
+  std::unordered_map<std::string, QByteArray, Hash, std::equal_to<>> written_;
 };
 
 class JsonlOutput final : public OutputFormat {
