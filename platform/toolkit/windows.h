@@ -1,0 +1,21 @@
+#pragma once
+// Showing windows and opening web addresses.
+
+#include <string>
+
+class QWidget;
+
+namespace platform {
+
+// Places a window in the middle of the screen it will appear on.
+void centre_on_screen(QWidget& window);
+
+// Shows a window modeless and brings it to the front. Only a hidden window is
+// shown (so its show handler runs only then). The first showing centres it on
+// `owner`, a negative coordinate becoming 0; later showings keep its place.
+void show_modeless(QWidget& window, const QWidget& owner);
+
+// Hands a web address to the desktop's default program; the result is not looked at.
+void open_web_address(const std::string& address);
+
+}  // namespace platform
