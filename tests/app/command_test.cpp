@@ -116,4 +116,19 @@ TEST_F(Command, SeveralCapturesInOneCallEachWithItsOwnSummary) {
   EXPECT_NE(result.out.find("  error: File not found.\n"), std::string::npos);
 }
 
+// The Open command stops at the destination call sign when the first frame
+// of the satellite is too short for it: the window shows the error, so the
+// command reports it, and still lists the frame.
+TEST_F(Command, FirstFrameTooShortForTheCallSignIsAnError) {
+  const QString tiny = capture("tiny.kss", std::string("\xC0\x00\xDB\x01\xDB\x01\xDB\x01\xDB", 9) +
+                                               "\xA8\x82\xA0\x92\xA4\x62\xC0");
+  const Result result = run({"--format", "jsonl", tiny});
+  EXPECT_EQ(result.status, decode_cli::kExitCaptureError);
+  EXPECT_EQ(result.err, "tapir1-decode: " + tiny.toStdString() + ": '$' is not a valid integer value.\n");
+  EXPECT_EQ(result.out, "{\"type\":\"capture\",\"capture\":\"" + tiny.toStdString() +
+                            "\",\"frames\":1,\"satellite_frames\":1,\"time_stamp_frames\":0,"
+                            "\"error\":\"'$' is not a valid integer value\",\"Label5\":null,\"Label4\":\"1\"}\n"
+                            "{\"type\":\"frame\",\"frame\":1,\"updates\":[],\"error\":\"'$' is not a valid integer value\"}\n");
+}
+
 }  // namespace
