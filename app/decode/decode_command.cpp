@@ -9,6 +9,7 @@
 #include "app/decode/loaded_capture.h"
 #include "app/decode/output_format.h"
 #include "capture/hex_export.h"
+#include "platform/runtime/caption.h"
 #include "platform/runtime/errors.h"
 
 namespace decode_cli {
@@ -100,13 +101,13 @@ bool decode_one(const QString& capture_path, const Options& options, OutputForma
   bool ok = loaded.succeeded();
   if (!ok) {
     out.flush();  // the frames come before the error that ended the capture
-    complain(err) << loaded.path << ": " << boxed_message(*loaded.error) << '\n';
+    complain(err) << loaded.path << ": " << platform::exception_box_text(*loaded.error) << '\n';
   }
   if (!options.hex_path.isEmpty() && loaded.outcome != LoadOutcome::open_failed) {
     try {
       capture::write_hex_file(local_path(options.hex_path), loaded.lists.Memo3, loaded.lists.frame_count);
     } catch (const platform::IoError& error) {
-      complain(err) << local_path(options.hex_path) << ": " << boxed_message(error.what()) << '\n';
+      complain(err) << local_path(options.hex_path) << ": " << platform::exception_box_text(error.what()) << '\n';
       ok = false;
     }
   }

@@ -82,11 +82,4 @@ LoadedCapture load_capture(const std::string& path, const std::string& full_path
   return loaded;
 }
 
-std::string boxed_message(std::string message) {
-  if (!message.empty() && static_cast<unsigned char>(message.back()) > static_cast<unsigned char>('.')) {
-    message += '.';
-  }
-  return message;
-}
-
 }  // namespace decode_cli

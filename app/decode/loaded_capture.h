@@ -34,8 +34,4 @@ struct LoadedCapture {
 // `full_path` is what the window's file dialog would have returned for `path`.
 LoadedCapture load_capture(const std::string& path, const std::string& full_path);
 
-// The message as the exception message box words it: "." appended when the
-// code of the last character is above that of ".".
-std::string boxed_message(std::string message);
-
 }  // namespace decode_cli

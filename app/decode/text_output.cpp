@@ -3,6 +3,7 @@
 #include <QFile>
 
 #include "app/decode/beacon_fields.h"
+#include "platform/runtime/caption.h"
 
 namespace decode_cli {
 
@@ -29,7 +30,7 @@ void TextOutput::capture(const LoadedCapture& loaded) {
   if (loaded.outcome == LoadOutcome::satellite_frames && loaded.label4) {
     write_line(out_, "  ", caption_text(*loaded.label4));
   }
-  if (loaded.error) write_line(out_, "  error: ", QString::fromStdString(boxed_message(*loaded.error)));
+  if (loaded.error) write_line(out_, "  error: ", QString::fromStdString(platform::exception_box_text(*loaded.error)));
 }
 
 void TextOutput::frame(const LoadedCapture& loaded, std::int32_t k, const FrameDecoding& decoding) {
@@ -43,7 +44,7 @@ void TextOutput::frame(const LoadedCapture& loaded, std::int32_t k, const FrameD
       write_line(out_, "    ", QStringLiteral("Mode: unknown code ") + QString::fromStdString(digits.value_or("(none)")));
     }
   }
-  if (decoding.error) write_line(out_, "    error: ", QString::fromStdString(boxed_message(*decoding.error)));
+  if (decoding.error) write_line(out_, "    error: ", QString::fromStdString(platform::exception_box_text(*decoding.error)));
 }
 
 }  // namespace decode_cli

@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "capture_fixture.h"
+#include "platform/runtime/caption.h"
 
 namespace {
 
@@ -90,11 +91,11 @@ TEST(LoadCapture, MissingFilesAndDirectoriesCannotBeOpened) {
 }
 
 TEST(LoadCapture, MessagesAreWordedAsTheMessageBoxWordsThem) {
-  EXPECT_EQ(decode_cli::boxed_message("Read beyond end of file"), "Read beyond end of file.");
-  EXPECT_EQ(decode_cli::boxed_message("'$' is not a valid integer value"), "'$' is not a valid integer value.");
-  EXPECT_EQ(decode_cli::boxed_message("  is not a valid file !"), "  is not a valid file !");
-  EXPECT_EQ(decode_cli::boxed_message("done."), "done.");
-  EXPECT_EQ(decode_cli::boxed_message("I/O error 5"), "I/O error 5.");
+  EXPECT_EQ(platform::exception_box_text("Read beyond end of file"), "Read beyond end of file.");
+  EXPECT_EQ(platform::exception_box_text("'$' is not a valid integer value"), "'$' is not a valid integer value.");
+  EXPECT_EQ(platform::exception_box_text("  is not a valid file !"), "  is not a valid file !");
+  EXPECT_EQ(platform::exception_box_text("done."), "done.");
+  EXPECT_EQ(platform::exception_box_text("I/O error 5"), "I/O error 5.");
 }
 
 }  // namespace
