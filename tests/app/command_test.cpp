@@ -9,22 +9,13 @@
 #include <sstream>
 
 #include "capture_fixture.h"
+#include "command_runner.h"
 
 namespace {
 
-struct Result {
-  int status;
-  std::string out;
-  std::string err;
-};
+using Result = fixture::CommandResult;
 
-Result run(QStringList arguments) {
-  arguments.prepend("tapir1-decode");
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = decode_cli::run_decode_command(arguments, out, err);
-  return {status, out.str(), err.str()};
-}
+Result run(QStringList arguments) { return fixture::run_command(std::move(arguments)); }
 
 std::size_t line_count(const std::string& text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
 
