@@ -1,10 +1,12 @@
 #include "capture/capture_reader.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <memory>
+#include <new>
 
+#include "capture/hex_run.h"
+#include "capture/unescape.h"
 #include "platform/runtime/errors.h"
 
 namespace capture {
@@ -12,6 +14,7 @@ namespace capture {
 namespace {
 
 constexpr std::uint8_t kFend = 0xC0;
+constexpr std::uint8_t kFesc = 0xDB;
 constexpr std::uint8_t kTimeStampCommand = 0x09;
 // A time-stamp frame whose data byte is 0x00 holds an eight-byte block taken
 // whatever its values, then one byte that is either the closing FEND or dropped.
@@ -20,26 +23,6 @@ constexpr std::size_t kTimeStampBlock = 8;
 constexpr std::size_t kReadBlock = std::size_t{1} << 20;
 constexpr std::string_view kSatelliteSource = "A8 82 A0 92 A4";  // TAPIR, shifted left
 constexpr std::size_t kSatelliteSourceAt = 21;
-
-// Each byte's hex text as four characters, the fourth a filler: a line is
-// written four characters at a time, each write overlapping the last by one.
-struct HexTable {
-  std::array<std::array<char, 4>, 256> entry{};
-  constexpr HexTable() {
-    constexpr char digits[] = "0123456789ABCDEF";
-    for (int b = 0; b < 256; ++b) entry[b] = {digits[b >> 4], digits[b & 0x0F], ' ', ' '};
-  }
-};
-constexpr HexTable kHex;
-
-// Writes 3 characters per byte and one character of slack after them.
-inline char* put_hex(char* out, const std::uint8_t* bytes, std::size_t count) noexcept {
-  for (std::size_t i = 0; i < count; ++i) {
-    std::memcpy(out, kHex.entry[bytes[i]].data(), 4);
-    out += 3;
-  }
-  return out;
-}
 
 // The capture as a window of bytes read in large blocks. Byte-wise reading
 // and this window see the same bytes: at most the size taken at open, and the
@@ -105,50 +88,68 @@ const std::uint8_t* walk_time_stamp_data(const std::uint8_t* p, const std::uint8
   }
 }
 
-// One complete frame in the window: its command byte, and either its data
-// (a data frame) or the data to walk again (a time-stamp frame).
+// A frame read from the window: its command byte, its line, where the next
+// frame starts.
 struct Frame {
   std::uint8_t command = 0;
-  const std::uint8_t* data = nullptr;
-  std::size_t data_size = 0;   // bytes of data before the closing FEND
-  std::size_t line_bytes = 0;  // bytes that go into the line
+  std::string_view line;
+  const std::uint8_t* data = nullptr;  // the data as stored
   const std::uint8_t* next = nullptr;
 };
 
-// Finds the frame that starts at `p`; false when the window ends inside it.
-bool find_frame(const std::uint8_t* p, const std::uint8_t* end, Frame& frame) noexcept {
+// Reads the frame that starts at `p` into a line of `text`. False, with
+// nothing kept in `text`, when the window ends inside the frame.
+bool read_frame(const std::uint8_t* p, const std::uint8_t* end, TextStore& text, Frame& frame) {
   if (end - p < 2) return false;
   frame.command = p[1];  // p[0], the opening byte, is not looked at
-  frame.data = p + 2;
+  const std::uint8_t* const data = frame.data = p + 2;
   if (frame.command != kTimeStampCommand) {
-    const auto* fend = static_cast<const std::uint8_t*>(
-        std::memchr(frame.data, kFend, static_cast<std::size_t>(end - frame.data)));
-    if (!fend) return false;
-    frame.data_size = frame.line_bytes = static_cast<std::size_t>(fend - frame.data);
+    // Room for the rest of the window; the unused part is given back.
+    char* const start = text.allocate(3 * static_cast<std::size_t>(end - data) + 1);
+    char* out = start;
+    const std::uint8_t* const fend = put_hex_until_fend(data, end, out);
+    if (!fend) {
+      text.shrink_last(start);
+      return false;
+    }
+    text.shrink_last(out);
+    frame.line = {start, static_cast<std::size_t>(out - start)};
     frame.next = fend + 1;
     return true;
   }
+  // Time-stamp frames are rare and short: find the end first, then write.
   std::size_t kept = 0;
-  frame.next = walk_time_stamp_data(frame.data, end, [&](const std::uint8_t*, std::size_t n) { kept += n; });
+  frame.next = walk_time_stamp_data(data, end, [&](const std::uint8_t*, std::size_t n) { kept += n; });
   if (!frame.next) return false;
-  frame.line_bytes = kept;
-  frame.data_size = static_cast<std::size_t>(frame.next - 1 - frame.data);
+  if (kept == 0) {
+    frame.line = {};
+    return true;
+  }
+  char* const start = text.allocate(3 * kept + 1);
+  char* out = start;
+  walk_time_stamp_data(data, frame.next,
+                       [&](const std::uint8_t* bytes, std::size_t n) { out = put_hex(out, bytes, n); });
+  text.shrink_last(out);
+  frame.line = {start, static_cast<std::size_t>(out - start)};
   return true;
 }
 
-std::string_view store_line(const Frame& frame, TextStore& text) {
-  if (frame.line_bytes == 0) return {};
-  char* const start = text.allocate(3 * frame.line_bytes + 1);
-  char* out = start;
-  if (frame.command != kTimeStampCommand) {
-    out = put_hex(out, frame.data, frame.data_size);
-  } else {
-    walk_time_stamp_data(frame.data, frame.next, [&](const std::uint8_t* bytes, std::size_t n) {
-      out = put_hex(out, bytes, n);
-    });
+// Room for the most that a capture of `size` bytes can give: 3 characters of
+// text per byte, one frame per 3 bytes. Only the pages written are ever taken,
+// nothing is copied as the lists grow, and each frame is written as it is
+// scanned. A hint only: without the room, the lists grow as they go.
+void reserve_for(std::uint64_t size, FrameLists& lists) noexcept {
+  if (size >= (std::uint64_t{1} << 40)) return;
+  const auto bytes = static_cast<std::size_t>(size);
+  const std::size_t most_frames = bytes / 3 + 1;
+  try {
+    lists.text.reserve(3 * bytes + 1);
+    lists.Memo1.reserve(lists.Memo1.size() + most_frames);
+    lists.Memo2.reserve(lists.Memo2.size() + most_frames);
+    lists.Memo4.reserve(lists.Memo4.size() + most_frames);
+    lists.memo2_escaped.reserve(lists.memo2_escaped.size() + most_frames);
+  } catch (const std::bad_alloc&) {
   }
-  text.shrink_last(out);
-  return {start, static_cast<std::size_t>(out - start)};
 }
 
 }  // namespace
@@ -164,15 +165,22 @@ void carrega(platform::CaptureFile& capture, FrameLists& lists, const Progress& 
     ~Closer() { file.close(); }
   } closer{capture};
   BlockReader reader(capture);
+  reserve_for(capture.size(), lists);
   const std::uint8_t* p = nullptr;
   Frame frame;
   for (;;) {
-    while (!p || !find_frame(p, reader.end(), frame)) p = reader.read_more(p);
-    const std::string_view line = store_line(frame, lists.text);
+    while (!p || !read_frame(p, reader.end(), lists.text, frame)) p = reader.read_more(p);
+    const std::string_view line = frame.line;
     lists.Memo1.append(line);
     if (is_satellite_frame(line)) {
       lists.Memo2.append(line);
       ++lists.frame_count;
+      // A data frame's line holds an escape where its bytes hold a FESC.
+      lists.memo2_escaped.push_back(
+          frame.command == kTimeStampCommand
+              ? has_escape(line)
+              : std::memchr(frame.data, kFesc, static_cast<std::size_t>(frame.next - 1 - frame.data)) !=
+                    nullptr);
     }
     if (frame.command == kTimeStampCommand) lists.Memo4.append(line);
     if (progress) progress(lists.frame_count);

@@ -8,29 +8,53 @@
 #include <cstdint>
 #include <memory>
 #include <string_view>
+#include <utility>
 #include <vector>
+
+#include "platform/runtime/big_memory.h"
 
 namespace capture {
 
 // Append-only storage for line text; what it hands out stays put until clear().
 class TextStore {
  public:
-  // Room for `size` characters, contiguous.
-  char* allocate(std::size_t size);
+  TextStore() = default;
+  TextStore(TextStore&& other) noexcept { *this = std::move(other); }
+  TextStore& operator=(TextStore&& other) noexcept;
+  ~TextStore() = default;
+
+  // Room for `size` characters, contiguous. Inline: the reader asks once per frame.
+  char* allocate(std::size_t size) {
+    if (static_cast<std::size_t>(limit_ - cursor_) < size) start_next_block(size);
+    char* start = cursor_;
+    cursor_ += size;
+    return start;
+  }
   // Gives back the unused tail of the most recent allocation.
-  void shrink_last(char* end_of_used) noexcept;
+  void shrink_last(char* end_of_used) noexcept {
+    if (end_of_used >= block_start_ && end_of_used <= cursor_) cursor_ = end_of_used;
+  }
   // A copy of `text` that lives as long as the store.
   std::string_view keep(std::string_view text);
+  // Makes the next `size` characters of allocations come from one block, so
+  // that a reader that knows an upper bound of its text wastes no block tails.
+  void reserve(std::size_t size);
   void clear() noexcept;
 
  private:
-  struct Block {
-    std::unique_ptr<char[]> data;
+  struct Release {
     std::size_t size = 0;
+    void operator()(char* block) const noexcept { platform::release_big(block, size); }
   };
+  using Block = std::unique_ptr<char[], Release>;
+  void start_block(std::size_t size);
+  void start_next_block(std::size_t at_least);
+
   std::vector<Block> blocks_;
+  char* block_start_ = nullptr;
   char* cursor_ = nullptr;
   char* limit_ = nullptr;
+  std::size_t next_block_ = 0;
 };
 
 // An ordered list of hex-text lines, only ever appended to.
@@ -51,13 +75,14 @@ class LineList {
   // The text must live as long as the list's contents (a TextStore, or a literal).
   void append(std::string_view text) { lines_.push_back(text); }
   void reserve(std::size_t count) { lines_.reserve(count); }
-  void clear() noexcept { lines_.clear(); }
+  // Empties the list and gives its memory back.
+  void clear() noexcept { decltype(lines_)().swap(lines_); }
 
   auto begin() const noexcept { return lines_.begin(); }
   auto end() const noexcept { return lines_.end(); }
 
  private:
-  std::vector<std::string_view> lines_;
+  std::vector<std::string_view, platform::BigAllocator<std::string_view>> lines_;
 };
 
 struct FrameLists {
@@ -67,6 +92,10 @@ struct FrameLists {
   LineList Memo4;  // the reception time-stamp frames, as stored
   std::int32_t frame_count = 0;
   TextStore text;  // behind every line of the four lists
+  // For each line of Memo2 that carrega added, whether it holds an escape
+  // (a "DB " group), noted while the frame was at hand, so that restaura
+  // need not read every line again. Lines added otherwise are examined.
+  std::vector<bool> memo2_escaped;
 
   FrameLists() = default;
   FrameLists(const FrameLists&) = delete;

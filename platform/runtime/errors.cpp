@@ -40,6 +40,7 @@ constexpr ErrnoCode kErrnoCodes[] = {
     {EROFS, io_code::access_denied},
     {EISDIR, io_code::access_denied},
     {ETXTBSY, io_code::access_denied},
+    {ENXIO, io_code::access_denied},  // a socket or a device without its hardware: no file to read
     {ENOSPC, io_code::disk_full},
     {EDQUOT, io_code::disk_full},
     {EFBIG, io_code::disk_full},

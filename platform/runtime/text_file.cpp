@@ -67,17 +67,21 @@ void TextFileWriter::append(const char* data, std::size_t size) {
   if (fd_ < 0) throw IoError(io_code::file_not_open);
   if (buffer_.size() + size > kBufferSize) flush();
   if (size >= kBufferSize) {
-    buffer_.assign(data, size);  // a very long line goes out on its own
-    flush();
+    write_all(data, size);  // a very long line goes out on its own
     return;
   }
   buffer_.append(data, size);
 }
 
 void TextFileWriter::flush() {
+  write_all(buffer_.data(), buffer_.size());
+  buffer_.clear();
+}
+
+void TextFileWriter::write_all(const char* data, std::size_t size) {
   std::size_t done = 0;
-  while (done < buffer_.size()) {
-    const ssize_t written = write_(fd_, buffer_.data() + done, buffer_.size() - done);
+  while (done < size) {
+    const ssize_t written = write_(fd_, data + done, size - done);
     if (written < 0) {
       if (errno == EINTR) continue;
       fail(errno);
@@ -85,7 +89,6 @@ void TextFileWriter::flush() {
     if (written == 0) fail(ENOSPC);  // no progress: the device takes no more
     done += static_cast<std::size_t>(written);
   }
-  buffer_.clear();
 }
 
 void TextFileWriter::commit() {

@@ -39,6 +39,7 @@ class TextFileWriter {
  private:
   void append(const char* data, std::size_t size);
   void flush();
+  void write_all(const char* data, std::size_t size);
   [[noreturn]] void fail(int host_errno);
   void discard() noexcept;
 

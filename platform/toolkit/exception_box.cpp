@@ -8,14 +8,6 @@
 
 namespace platform {
 
-std::string exception_box_text(std::string_view message) {
-  std::string text(message);
-  if (!text.empty() && static_cast<unsigned char>(text.back()) > static_cast<unsigned char>('.')) {
-    text += '.';
-  }
-  return text;
-}
-
 std::string application_title(std::string_view program_path) {
   std::string_view name = file_name_part(program_path);
   name = name.substr(0, name.find('.'));

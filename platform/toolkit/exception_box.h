@@ -6,11 +6,9 @@
 #include <string>
 #include <string_view>
 
-namespace platform {
+#include "platform/runtime/caption.h"
 
-// The message as the box shows it: "." is added when the code of its last
-// character is above that of ".".
-std::string exception_box_text(std::string_view message);
+namespace platform {
 
 // The application's title: the program file's name up to its first ".",
 // every character after the first in lower case.

@@ -1,8 +1,12 @@
 #include "platform/runtime/capture_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <unistd.h>
+
+#include <cstdio>
 
 #include <filesystem>
 #include <fstream>
@@ -28,6 +32,12 @@ TEST(CaptureFile, RefusesWhatCannotBeReadAsACapture) {
   TempDir dir;
   const std::string fifo = dir.file("pipe.kss");
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  const std::string socket_path = dir.file("socket.kss");
+  const int listener = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  std::snprintf(address.sun_path, sizeof address.sun_path, "%s", socket_path.c_str());
+  ASSERT_EQ(::bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   const struct {
     std::string path;
     int code;
@@ -37,9 +47,11 @@ TEST(CaptureFile, RefusesWhatCannotBeReadAsACapture) {
       {dir.path().string(), 5},  // a directory
       {fifo, 5},                 // a named pipe without a writer: must not wait for one
       {"/dev/null", 5},          // a device
+      {socket_path, 5},
       {std::string(5000, 'a'), 3},
   };
   for (const auto& c : cases) EXPECT_EQ(open_error_code(c.path), c.code) << c.path.substr(0, 80);
+  ::close(listener);
 }
 
 TEST(CaptureFile, ReadsUpToTheSizeTakenAtOpen) {

@@ -28,7 +28,7 @@ TEST(IoError, HostErrorsMapOntoTheirCodes) {
     int code;
   } cases[] = {
       {ENOENT, 2}, {ENAMETOOLONG, 3}, {EMFILE, 4}, {ENFILE, 4}, {EACCES, 5},
-      {EROFS, 5},  {EISDIR, 5},       {ENOSPC, 101}, {EIO, EIO},
+      {EROFS, 5},  {EISDIR, 5},       {ENXIO, 5},  {ENOSPC, 101}, {EIO, EIO},
   };
   for (const auto& c : cases) EXPECT_EQ(platform::io_code_from_errno(c.host), c.code) << c.host;
 }

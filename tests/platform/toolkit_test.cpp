@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <filesystem>
 #include <fstream>
@@ -153,8 +154,9 @@ TEST(ExceptionBox, QtBoxHasTheTitleAStopIconAndOneOkButton) {
 
 TEST(OpenDialog, QtDialogListsBothCasesAndKeepsTheNameOnCancel) {
   application();
-  const auto folder = std::filesystem::temp_directory_path() / "tapir_toolkit_dialog";
-  std::filesystem::create_directories(folder);
+  QTemporaryDir temporary;
+  ASSERT_TRUE(temporary.isValid());
+  const std::filesystem::path folder = temporary.path().toStdString();
   const QString chosen = QString::fromStdString((folder / "pass.kss").string());
   std::ofstream(folder / "pass.kss") << "x";
 
@@ -178,7 +180,6 @@ TEST(OpenDialog, QtDialogListsBothCasesAndKeepsTheNameOnCancel) {
   EXPECT_FALSE(dialog.execute(nullptr));
   EXPECT_EQ(opened_with, QStringList{chosen});
   EXPECT_EQ(dialog.file_name, chosen);
-  std::filesystem::remove_all(folder);
 }
 
 }  // namespace

@@ -30,9 +30,8 @@ constexpr std::uint64_t kOrbitSeconds = 95 * 60;
 
 // The messages the satellite cycles through; shorter ones are zero-padded.
 constexpr std::array<std::string_view, 6> kMessages = {
-    "VOZEZAROROZE-1 TAPIR1 BEACON  ", "HELLO FROM LEO 73 DE TAPIR1   ",
-    "BATTERY OK PAYLOAD IDLE",        "QSL VIA BUREAU THANKS 73 ALL  ",
-    "NEXT CMD WINDOW ORBIT 4187    ", "CAMERA DOWNLINK PENDING"};
+    "VOZEZAROROZE-1 TAPIR1 BEACON  ", "HELLO FROM LEO 73 DE TAPIR1   ", "BATTERY OK PAYLOAD IDLE",
+    "QSL VIA BUREAU THANKS 73 ALL  ", "NEXT CMD WINDOW ORBIT 4187    ", "CAMERA DOWNLINK PENDING"};
 constexpr std::string_view kSafeModeMessage = "SAFE MODE AFTER RESET";
 
 constexpr std::array<std::string_view, 6> kOtherStations = {"OK1KPA", "DL2ABC", "G4XYZ",
@@ -81,7 +80,8 @@ class PassWriter {
     slots_ = beacons;
     slot_ = 0;
     other_frames_per_slot_ = other_frames_per_slot;
-    sunlit_slots_ = static_cast<int>(beacons * (0.5 + 0.3 * static_cast<double>(random_.between(0, 100)) / 100));
+    sunlit_slots_ =
+        static_cast<int>(beacons * (0.5 + 0.3 * static_cast<double>(random_.between(0, 100)) / 100));
     battery_mv_ = static_cast<double>(random_.between(3700, 3900));
     temperature_ = static_cast<double>(random_.between(-700, -500));
     clock_offset_s_ = static_cast<int>(random_.between(-3, 1));
@@ -95,8 +95,7 @@ class PassWriter {
     for (double left = others; left > 0; left -= 1.0) {
       if (random_.chance(std::min(left, 1.0))) write_other_station(out);
     }
-    const std::uint64_t received_ms = pass_start_ms_ +
-                                      static_cast<std::uint64_t>(slot_ * kBeaconPeriodMs) +
+    const std::uint64_t received_ms = pass_start_ms_ + static_cast<std::uint64_t>(slot_ * kBeaconPeriodMs) +
                                       static_cast<std::uint64_t>(random_.between(40, 950));
     if (random_.chance(0.35)) {
       append_text_time_stamp(out, received_ms);
@@ -120,10 +119,11 @@ class PassWriter {
     }
     battery_mv_ = std::clamp(battery_mv_, 3600.0, 4200.0);
     beacon_.battery_mv = static_cast<std::uint16_t>(battery_mv_);
-    beacon_.battery_ma = static_cast<std::uint16_t>(sunlit ? random_.between(250, 480) : random_.between(60, 140));
+    beacon_.battery_ma =
+        static_cast<std::uint16_t>(sunlit ? random_.between(250, 480) : random_.between(60, 140));
     beacon_.temperature_centi = static_cast<std::int16_t>(temperature_);
-    beacon_.satellite_time = static_cast<std::uint32_t>(
-        static_cast<std::int64_t>(received_ms / 1000) + clock_offset_s_);
+    beacon_.satellite_time =
+        static_cast<std::uint32_t>(static_cast<std::int64_t>(received_ms / 1000) + clock_offset_s_);
     ++beacon_.sequence;
 
     if (safe_left_ == 0 && leop_left_ == 0 && random_.chance(0.012)) {
@@ -150,11 +150,20 @@ class PassWriter {
   // every telemetry field that can carry them.
   void mark_escapes() {
     switch (slot_) {
-      case 7: beacon_.battery_mv = 0x0EC0; break;  // 3.776 V
-      case 19: beacon_.battery_ma = 0x00DB; break;  // 219 mA
-      case 23: beacon_.battery_mv = 0x0FDB; break;  // 4.059 V
-      case 61: beacon_.battery_ma = 0x00C0; break;  // 192 mA
-      default: break;
+      case 7:
+        beacon_.battery_mv = 0x0EC0;
+        break;  // 3.776 V
+      case 19:
+        beacon_.battery_ma = 0x00DB;
+        break;  // 219 mA
+      case 23:
+        beacon_.battery_mv = 0x0FDB;
+        break;  // 4.059 V
+      case 61:
+        beacon_.battery_ma = 0x00C0;
+        break;  // 192 mA
+      default:
+        break;
     }
     if (!marked_cold_ && beacon_.temperature_centi > -100 && beacon_.temperature_centi < 0) {
       beacon_.temperature_centi = -37;  // 0xFFDB: -0.37 degrees
@@ -163,15 +172,21 @@ class PassWriter {
   }
 
   void write_other_station(std::string& out) {
-    const std::string_view source = kOtherStations[static_cast<std::size_t>(random_.between(0, kOtherStations.size() - 1))];
+    const std::string_view source =
+        kOtherStations[static_cast<std::size_t>(random_.between(0, kOtherStations.size() - 1))];
     switch (random_.between(0, 2)) {
       case 0: {  // an APRS position report
+        // One draw per statement: the order of function arguments is unspecified.
+        int position[6];
+        const int ranges[6][2] = {{10, 60}, {0, 59}, {0, 99}, {0, 30}, {0, 59}, {0, 99}};
+        for (int i = 0; i < 6; ++i)
+          position[i] = static_cast<int>(random_.between(ranges[i][0], ranges[i][1]));
         char info[64];
-        const int n = std::snprintf(info, sizeof info, "!%02d%02d.%02dN/%03d%02d.%02dE-PHG2360 73",
-                                    static_cast<int>(random_.between(10, 60)), static_cast<int>(random_.between(0, 59)),
-                                    static_cast<int>(random_.between(0, 99)), static_cast<int>(random_.between(0, 30)),
-                                    static_cast<int>(random_.between(0, 59)), static_cast<int>(random_.between(0, 99)));
-        append_kiss_frame(out, kDataCommand, ax25_ui_frame("APRS", source, text_bytes({info, static_cast<std::size_t>(n)})));
+        const int n =
+            std::snprintf(info, sizeof info, "!%02d%02d.%02dN/%03d%02d.%02dE-PHG2360 73", position[0],
+                          position[1], position[2], position[3], position[4], position[5]);
+        append_kiss_frame(out, kDataCommand,
+                          ax25_ui_frame("APRS", source, text_bytes({info, static_cast<std::size_t>(n)})));
         break;
       }
       case 1: {  // a call
@@ -337,10 +352,14 @@ std::optional<std::uint64_t> parse_size(std::string_view text) {
   if (error != std::errc{} || rest == text.data()) return std::nullopt;
   const std::string_view unit(rest, static_cast<std::size_t>(text.data() + text.size() - rest));
   int shift = 0;
-  if (unit == "K" || unit == "k") shift = 10;
-  else if (unit == "M" || unit == "m") shift = 20;
-  else if (unit == "G" || unit == "g") shift = 30;
-  else if (!unit.empty()) return std::nullopt;
+  if (unit == "K" || unit == "k")
+    shift = 10;
+  else if (unit == "M" || unit == "m")
+    shift = 20;
+  else if (unit == "G" || unit == "g")
+    shift = 30;
+  else if (!unit.empty())
+    return std::nullopt;
   return value << shift;
 }
 

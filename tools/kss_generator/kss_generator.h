@@ -33,8 +33,8 @@ struct Beacon {
   std::string destination = "CQ";  // call sign, blank-padded to six
   std::uint8_t destination_ssid = 0x60;
   std::uint8_t source_ssid = 0xE1;
-  std::uint32_t sequence = 0;  // first four bytes of the information field
-  std::string message;         // up to 30 characters, zero-padded
+  std::uint32_t sequence = 0;        // first four bytes of the information field
+  std::string message;               // up to 30 characters, zero-padded
   std::uint32_t satellite_time = 0;  // seconds since 1970
   std::uint16_t battery_mv = 0;
   std::uint16_t battery_ma = 0;

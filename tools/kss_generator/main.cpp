@@ -29,8 +29,10 @@ int main(int argc, char** argv) {
     if ((arg == "--size" || arg == "--seed") && i + 1 < argc) {
       const auto value = kss_generator::parse_size(argv[++i]);
       if (!value) return usage();
-      if (arg == "--size") size = value;
-      else seed = *value;
+      if (arg == "--size")
+        size = value;
+      else
+        seed = *value;
     } else if (!arg.empty() && arg[0] != '-' && !output) {
       output = argv[i];
     } else {
