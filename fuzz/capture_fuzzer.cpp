@@ -78,7 +78,8 @@ class MemoryCapture {
   int fd_;
 };
 
-// A private directory for the exports, removed when the fuzzer exits.
+// A private directory for one export, removed again after it: libFuzzer may
+// end the process without running destructors.
 class ExportDir {
  public:
   ExportDir() {
@@ -95,16 +96,13 @@ class ExportDir {
     std::error_code ignored;
     std::filesystem::remove_all(path_, ignored);
   }
+  ExportDir(const ExportDir&) = delete;
+  ExportDir& operator=(const ExportDir&) = delete;
   const std::filesystem::path& path() const { return path_; }
 
  private:
   std::filesystem::path path_;
 };
-
-const std::filesystem::path& export_dir() {
-  static const ExportDir dir;
-  return dir.path();
-}
 
 std::string read_whole(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -112,7 +110,8 @@ std::string read_whole(const std::filesystem::path& path) {
 }
 
 void export_and_compare(const capture::FrameLists& lists) {
-  const std::filesystem::path target = export_dir() / "capture.HEX";
+  const ExportDir dir;
+  const std::filesystem::path target = dir.path() / "capture.HEX";
   capture::write_hex_file(target.string(), lists.Memo3, lists.frame_count);
   std::string expected;
   for (std::int32_t k = 1; k <= lists.frame_count; ++k) {
@@ -121,7 +120,7 @@ void export_and_compare(const capture::FrameLists& lists) {
   }
   check(read_whole(target) == expected, ".HEX file differs from the unescaped lines");
   std::size_t entries = 0;
-  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(export_dir())) ++entries;
+  for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir.path())) ++entries;
   check(entries == 1, "the export left another file behind");
 }
 
