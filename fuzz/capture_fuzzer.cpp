@@ -23,7 +23,7 @@
 #include "platform/runtime/capture_file.h"
 #include "platform/runtime/errors.h"
 #include "telemetry/decode.h"
-#include "tests/hardening/reference_reader.h"
+#include "tests/support/reference_reader.h"
 #include "ui/load_texts.h"
 
 namespace {
@@ -165,7 +165,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   check(!file->is_open(), "capture left open");
 
-  const hardening::ReferenceLists expected = hardening::reference_read(data, size);
+  const test_support::ReferenceLists expected = test_support::reference_read(data, size);
   check(expected.ran_out == !clean, "end-of-file error differs from byte-wise reading");
   check(same_lines(lists.Memo1, expected.all), "Memo1 differs from byte-wise reading");
   check(same_lines(lists.Memo2, expected.satellite), "Memo2 differs from byte-wise reading");

@@ -9,14 +9,14 @@
 
 #include "capture/unescape.h"
 #include "platform/runtime/errors.h"
-#include "tests/capture/reference_reader.h"
+#include "tests/support/reference_reader.h"
 #include "tests/platform/temp_dir.h"
 
 namespace {
 
 using capture::FrameLists;
 using capture::LineList;
-using test_support::ReferenceLoad;
+using test_support::ReferenceLists;
 using test_support::TempDir;
 
 using Bytes = std::vector<std::uint8_t>;
@@ -71,14 +71,14 @@ Loaded load_bytes(const TempDir& dir, std::string_view bytes) {
 std::vector<std::string> lines_of(const LineList& list) { return {list.begin(), list.end()}; }
 
 // Everything a load leaves is what byte-by-byte reading leaves.
-void expect_as_reference(const Loaded& got, const ReferenceLoad& want, const std::string& context) {
+void expect_as_reference(const Loaded& got, const ReferenceLists& want, const std::string& context) {
   EXPECT_EQ(lines_of(got.lists.Memo1), want.all) << context;
   EXPECT_EQ(lines_of(got.lists.Memo2), want.satellite) << context;
   EXPECT_EQ(lines_of(got.lists.Memo4), want.time_stamps) << context;
   EXPECT_TRUE(got.lists.Memo3.empty()) << context;
-  EXPECT_EQ(got.lists.frame_count, want.frame_count) << context;
+  EXPECT_EQ(got.lists.frame_count, want.frame_count()) << context;
   EXPECT_EQ(got.progress, want.progress) << context;
-  EXPECT_EQ(got.error, want.error) << context;
+  EXPECT_EQ(got.error, want.ran_out ? std::optional<int>(100) : std::nullopt) << context;
   EXPECT_TRUE(got.closed) << context;
 }
 
@@ -149,7 +149,7 @@ TEST(Carrega, SortsFramesAsTheReadingRulesSay) {
     EXPECT_EQ(got.error, c.error) << c.name;
     EXPECT_TRUE(got.closed) << c.name;
     // The rules written out plainly agree, so the sweeps below can trust them.
-    expect_as_reference(got, test_support::reference_load(as_text(c.capture)), c.name);
+    expect_as_reference(got, test_support::reference_read(as_text(c.capture)), c.name);
     // What the reader noted about escapes leads the unescaping to the same lines.
     if (got.error) continue;
     capture::restaura(got.lists);
@@ -190,7 +190,7 @@ TEST(Carrega, EveryTruncationLeavesWhatByteWiseReadingLeaves) {
   for (const std::string& capture : {as_text(tricky), demo}) {
     for (std::size_t length = 0; length <= capture.size(); ++length) {
       const std::string_view cut = std::string_view(capture).substr(0, length);
-      expect_as_reference(load_bytes(dir, cut), test_support::reference_load(cut),
+      expect_as_reference(load_bytes(dir, cut), test_support::reference_read(cut),
                           "cut at " + std::to_string(length));
       if (HasFailure()) return;
     }
@@ -207,7 +207,7 @@ TEST(Carrega, FramesAcrossBlockBoundariesAreReadWhole) {
     // A filler frame puts the tail `back` bytes before the end of the first block.
     const std::size_t filler = kBlock - back - 3;
     const std::string capture = as_text(kiss(0x00, Bytes(filler, 0x41)) + tail);
-    expect_as_reference(load_bytes(dir, capture), test_support::reference_load(capture),
+    expect_as_reference(load_bytes(dir, capture), test_support::reference_read(capture),
                         "tail at " + std::to_string(kBlock - back));
     if (HasFailure()) return;
   }
@@ -215,7 +215,7 @@ TEST(Carrega, FramesAcrossBlockBoundariesAreReadWhole) {
        {kiss(0x00, {0x41}) + kiss(0x00, Bytes(3 * kBlock + 5, 0x42)) + kiss(0x00, {0x43}),
         kiss(0x00, {0x41}) + Bytes{0xC0, 0x00} + Bytes(2 * kBlock, 0x42)}) {  // the last one cut short
     const std::string text = as_text(capture);
-    expect_as_reference(load_bytes(dir, text), test_support::reference_load(text), "long frame");
+    expect_as_reference(load_bytes(dir, text), test_support::reference_read(text), "long frame");
   }
 }
 
@@ -287,7 +287,7 @@ TEST(Carrega, RealCapturesReadAsTheRulesSay) {
     if (entry.path().extension() != ".kss") continue;
     ++files;
     const std::string capture = test_support::read_file(entry.path().string());
-    const ReferenceLoad want = test_support::reference_load(capture);
+    const ReferenceLists want = test_support::reference_read(capture);
     const Loaded got = load_file(entry.path().string());
     expect_as_reference(got, want, entry.path().filename().string());
     EXPECT_EQ(got.lists.frame_count, 0) << "no TAPIR1 frame in " << entry.path();

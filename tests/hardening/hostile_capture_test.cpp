@@ -17,13 +17,16 @@
 #include "capture/unescape.h"
 #include "platform/runtime/capture_file.h"
 #include "platform/runtime/errors.h"
-#include "tests/hardening/reference_reader.h"
+#include "tests/support/reference_reader.h"
 #include "tests/hardening/scratch_dir.h"
 
 namespace hardening {
 namespace {
 
 using namespace std::chrono_literals;
+using test_support::reference_hex;
+using test_support::reference_read;
+using test_support::ReferenceLists;
 
 // What the Open command does with a capture: open, read when not empty,
 // unescape after a clean read.

@@ -6,16 +6,20 @@
 #include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
-namespace hardening {
+namespace test_support {
 
 struct ReferenceLists {
   std::vector<std::string> all;         // Memo1
   std::vector<std::string> satellite;   // Memo2
   std::vector<std::string> unescaped;   // Memo3 (only after a clean read)
   std::vector<std::string> time_stamps; // Memo4
+  std::vector<std::int32_t> progress;   // the satellite's frame count after each frame
   bool ran_out = false;                 // the capture ended inside a frame
+
+  std::int32_t frame_count() const { return static_cast<std::int32_t>(satellite.size()); }
 };
 
 inline std::string reference_hex(const std::vector<std::uint8_t>& bytes) {
@@ -55,7 +59,8 @@ inline ReferenceLists reference_read(const std::uint8_t* data, std::size_t size)
     return true;
   };
   std::vector<std::vector<std::uint8_t>> satellite_bytes;
-  while (pos < size) {
+  // Like the reader, at least one frame is read: an empty capture runs out at once.
+  do {
     std::uint8_t opening = 0, command = 0, b = 0;
     std::vector<std::uint8_t> frame;
     bool complete = false;
@@ -99,7 +104,8 @@ inline ReferenceLists reference_read(const std::uint8_t* data, std::size_t size)
       satellite_bytes.push_back(frame);
     }
     if (command == 0x09) lists.time_stamps.push_back(line);
-  }
+    lists.progress.push_back(lists.frame_count());
+  } while (pos < size);
   // Unescaping runs only after a clean read.
   if (!lists.ran_out) {
     for (const auto& frame : satellite_bytes) {
@@ -109,4 +115,8 @@ inline ReferenceLists reference_read(const std::uint8_t* data, std::size_t size)
   return lists;
 }
 
-}  // namespace hardening
+inline ReferenceLists reference_read(std::string_view capture) {
+  return reference_read(reinterpret_cast<const std::uint8_t*>(capture.data()), capture.size());
+}
+
+}  // namespace test_support
