@@ -15,12 +15,7 @@ constexpr const char* kAuthor = "by Olvarek, N0CALL";
 }  // namespace
 
 TForm2::TForm2() : open_address(platform::open_web_address) {
-  setWindowTitle(QStringLiteral(" About"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setAttribute(Qt::WA_QuitOnClose, false);  // only the main window ends the program
-  setFont(platform::window_font());
-  setFixedSize(352, 145);
+  platform::make_secondary_window(*this, QStringLiteral(" About"), 352, 145);
 
   Panel1 = new QFrame(this);
   Panel1->setGeometry(16, 16, 321, 113);

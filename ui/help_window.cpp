@@ -5,6 +5,7 @@
 
 #include "platform/toolkit/fonts.h"
 #include "platform/toolkit/text.h"
+#include "platform/toolkit/windows.h"
 
 namespace ui {
 
@@ -26,12 +27,7 @@ const std::array<std::string_view, 14> kHelpLines = {
 };
 
 TForm3::TForm3() {
-  setWindowTitle(QStringLiteral(" Help"));
-  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                 Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setAttribute(Qt::WA_QuitOnClose, false);  // only the main window ends the program
-  setFont(platform::window_font());
-  setFixedSize(478, 316);
+  platform::make_secondary_window(*this, QStringLiteral(" Help"), 478, 316);
 
   Memo1 = new QPlainTextEdit(this);
   Memo1->setGeometry(8, 8, 457, 297);

@@ -7,10 +7,21 @@
 #include <QWidget>
 #include <algorithm>
 
+#include "platform/toolkit/fonts.h"
+
 namespace platform {
 
 namespace {
 constexpr const char* kPlacedProperty = "tapir_placed";
+}
+
+void make_secondary_window(QWidget& window, const QString& caption, int width, int height) {
+  window.setWindowTitle(caption);
+  window.setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                        Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+  window.setAttribute(Qt::WA_QuitOnClose, false);
+  window.setFont(window_font());
+  window.setFixedSize(width, height);
 }
 
 void centre_on_screen(QWidget& window) {

@@ -3,9 +3,15 @@
 
 #include <string>
 
+class QString;
 class QWidget;
 
 namespace platform {
+
+// Makes a secondary window: its caption, a fixed single border with only the
+// system menu and close buttons, the window font, a fixed client area.
+// Closing it only hides it; the main window alone ends the program.
+void make_secondary_window(QWidget& window, const QString& caption, int width, int height);
 
 // Places a window in the middle of the screen it will appear on.
 void centre_on_screen(QWidget& window);
