@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "capture/hex_text.h"
-#include "capture_fixture.h"
+#include "tests/support/kiss_fixture.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QTemporaryDir>
 #include <sstream>
 
-#include "capture_fixture.h"
+#include "tests/support/kiss_fixture.h"
 #include "command_runner.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "capture_fixture.h"
+#include "tests/support/kiss_fixture.h"
 #include "platform/runtime/caption.h"
 
 namespace {

@@ -10,7 +10,7 @@
 
 #include "app/decode/csv_output.h"
 #include "app/decode/jsonl_output.h"
-#include "capture_fixture.h"
+#include "tests/support/kiss_fixture.h"
 
 namespace {
 

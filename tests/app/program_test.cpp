@@ -6,7 +6,7 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
-#include "capture_fixture.h"
+#include "tests/support/kiss_fixture.h"
 
 namespace {
 

@@ -18,6 +18,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/kiss_fixture.h"
+
 namespace hardening {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -101,43 +103,18 @@ bool finishes_within(std::chrono::seconds limit, Work work, Unblock unblock) {
 
 // One KISS frame: FEND, command byte, data with 0xC0 and 0xDB escaped, FEND.
 inline Bytes kiss_frame(std::uint8_t command, const Bytes& data) {
-  Bytes out{0xC0, command};
-  for (const std::uint8_t b : data) {
-    if (b == 0xC0) {
-      out.push_back(0xDB);
-      out.push_back(0xDC);
-    } else if (b == 0xDB) {
-      out.push_back(0xDB);
-      out.push_back(0xDD);
-    } else {
-      out.push_back(b);
-    }
-  }
-  out.push_back(0xC0);
-  return out;
+  return fixture::to_bytes(fixture::kiss(command, fixture::to_text(data)));
 }
 
 // An AX.25 frame from TAPIR1 with `body` after its 16 header bytes.
 inline Bytes satellite_ax25(const Bytes& body) {
-  Bytes frame;
-  for (const char c : std::string("CQ    ")) frame.push_back(static_cast<std::uint8_t>(c << 1));
-  frame.push_back(0x60);
-  for (const char c : std::string("TAPIR1")) frame.push_back(static_cast<std::uint8_t>(c << 1));
-  frame.push_back(0x61);
-  frame.push_back(0x03);
-  frame.push_back(0xF0);
-  frame.insert(frame.end(), body.begin(), body.end());
-  return frame;
+  return fixture::to_bytes(fixture::address("CQ") + "\x60" + fixture::address("TAPIR1") + "\x61\x03\xF0" +
+                           fixture::to_text(body));
 }
 
 // A numeric time-stamp frame: command 0x09 and eight bytes, never escaped.
 inline Bytes time_stamp_frame(std::uint64_t milliseconds) {
-  Bytes out{0xC0, 0x09};
-  for (int shift = 56; shift >= 0; shift -= 8) {
-    out.push_back(static_cast<std::uint8_t>(milliseconds >> shift));
-  }
-  out.push_back(0xC0);
-  return out;
+  return fixture::to_bytes(fixture::time_stamp_frame(milliseconds));
 }
 
 inline void append(Bytes& to, const Bytes& more) { to.insert(to.end(), more.begin(), more.end()); }

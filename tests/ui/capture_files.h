@@ -8,20 +8,11 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/kiss_fixture.h"
+
 namespace tests {
 
-using Bytes = std::vector<std::uint8_t>;
-
-// An AX.25 address: six characters, each shifted left by one bit.
-inline void put_call(Bytes& out, const std::string& call) {
-  for (std::size_t i = 0; i < 6; ++i) {
-    out.push_back(static_cast<std::uint8_t>((i < call.size() ? call[i] : ' ') << 1));
-  }
-}
-
-inline void put_le(Bytes& out, std::uint64_t value, int size) {
-  for (int i = 0; i < size; ++i) out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
-}
+using Bytes = fixture::Bytes;
 
 struct Beacon {
   std::string destination = "CQ";
@@ -37,63 +28,30 @@ struct Beacon {
 
 // The satellite's AX.25 frame of 65 bytes, unescaped.
 inline Bytes beacon_frame(const Beacon& b) {
-  Bytes out;
-  put_call(out, b.destination);
-  out.push_back(0x60);
-  put_call(out, "TAPIR1");
-  out.push_back(0xE1);
-  out.push_back(0x03);  // control
-  out.push_back(0xF0);  // protocol identifier
-  put_le(out, 0, 4);
-  for (std::size_t i = 0; i < 30; ++i) {
-    out.push_back(i < b.message.size() ? static_cast<std::uint8_t>(b.message[i]) : 0);
-  }
-  put_le(out, b.time_stamp, 4);
-  put_le(out, b.millivolts, 2);
-  put_le(out, b.milliamperes, 2);
-  put_le(out, static_cast<std::uint16_t>(b.centidegrees), 2);
-  out.push_back(b.mode);
-  put_le(out, b.boots, 2);
-  put_le(out, b.rejected, 2);
-  return out;
+  fixture::Beacon beacon;
+  beacon.destination = b.destination;
+  beacon.message = b.message;
+  beacon.satellite_time = b.time_stamp;
+  beacon.voltage_mv = b.millivolts;
+  beacon.current_ma = b.milliamperes;
+  beacon.temperature_centi = b.centidegrees;
+  beacon.mode = b.mode;
+  beacon.boot_counter = b.boots;
+  beacon.rejected_commands = b.rejected;
+  return fixture::to_bytes(fixture::beacon_bytes(beacon));
 }
 
 // A frame of another station.
 inline Bytes other_frame() {
-  Bytes out;
-  put_call(out, "CQ");
-  out.push_back(0x60);
-  put_call(out, "OTHER1");
-  out.push_back(0x61);
-  out.push_back(0x03);
-  out.push_back(0xF0);
-  out.push_back('x');
-  return out;
+  return fixture::to_bytes(fixture::address("CQ") + "\x60" + fixture::address("OTHER1") + "\x61\x03\xF0" + "x");
 }
 
 // One KISS data frame: FEND, command 0, the escaped data, FEND.
-inline Bytes kiss(const Bytes& data) {
-  Bytes out{0xC0, 0x00};
-  for (std::uint8_t b : data) {
-    if (b == 0xC0) {
-      out.insert(out.end(), {0xDB, 0xDC});
-    } else if (b == 0xDB) {
-      out.insert(out.end(), {0xDB, 0xDD});
-    } else {
-      out.push_back(b);
-    }
-  }
-  out.push_back(0xC0);
-  return out;
-}
+inline Bytes kiss(const Bytes& data) { return fixture::to_bytes(fixture::data_frame(fixture::to_text(data))); }
 
 // A reception time-stamp frame in its numeric form: milliseconds since 1970.
 inline Bytes time_stamp(std::uint64_t milliseconds) {
-  Bytes out{0xC0, 0x09, 0x00, 0x00};
-  for (int shift = 40; shift >= 0; shift -= 8)
-    out.push_back(static_cast<std::uint8_t>(milliseconds >> shift));
-  out.push_back(0xC0);
-  return out;
+  return fixture::to_bytes(fixture::time_stamp_frame(milliseconds));
 }
 
 inline Bytes operator+(Bytes a, const Bytes& b) {

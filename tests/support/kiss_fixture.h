@@ -1,10 +1,12 @@
 #pragma once
-// Small KISS captures built byte by byte for the batch decoder's tests.
+// Small KISS captures built byte by byte for the tests: the satellite's
+// beacons with chosen telemetry, KISS framing with its escapes, time stamps.
 
 #include <cstdint>
 #include <fstream>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace fixture {
 
@@ -74,6 +76,11 @@ inline std::string time_stamp_frame(std::uint64_t milliseconds) {
 }
 
 inline constexpr std::uint64_t kReceived = 1615871392999;  // 2021-03-16 05:09:52.999 UTC
+
+// The same bytes as the byte vectors some tests build with.
+using Bytes = std::vector<std::uint8_t>;
+inline Bytes to_bytes(std::string_view text) { return Bytes(text.begin(), text.end()); }
+inline std::string to_text(const Bytes& bytes) { return std::string(bytes.begin(), bytes.end()); }
 
 inline void write_file(const std::string& path, std::string_view bytes) {
   std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
